@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "assets/image_limits.h"
+
 // One TGA picture. Pixels are R,G,B (24 bits) or R,G,B,A (32 bits), rows in
 // the order the file stores them (the image descriptor is not read). The
 // buffer stays allocated for the life of the program once loaded.
@@ -14,9 +16,6 @@ struct TgaImage {
     int height = 0;
     unsigned int texture = 0;  // OpenGL texture name, 0 until uploaded
 };
-
-// Largest side any reader accepts; larger files are treated as damaged.
-constexpr int maxImageSide = 16384;
 
 // Decodes a TGA held in memory. Accepts only the plain header (no identifier,
 // no colour map, type 2, zero origin), non-zero sides and 24 or 32 bits, with
