@@ -1,6 +1,7 @@
 #include "assets/bmp_image.h"
 
 #include <cstdint>
+#include <cstdlib>
 
 #include "tests/assets/image_test_support.h"
 
@@ -339,6 +340,41 @@ TEST_F(BmpReader, FilesThatCannotBeReadNameThePath) {
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0], "Failed to open DIB file " + missing + ".");
     EXPECT_EQ(boxes[1], "Failed to open DIB file " + empty + ".");
+}
+
+}  // namespace
+
+namespace {
+
+// Random damage anywhere in the headers, the table or the pixels must either be
+// refused with a message or give a picture of exactly width * height pixels.
+TEST_F(BmpReader, RandomlyDamagedFilesStayInsideTheirBuffers) {
+    std::srand(11);
+    for (int bits : {1, 4, 8, 16, 24, 32}) {
+        BmpSpec s;
+        s.bits = bits;
+        s.width = 7;
+        const Bytes clean = encode(s);
+        for (int round = 0; round < 300; ++round) {
+            Bytes b = clean;
+            const int hits = 1 + std::rand() % 4;
+            for (int k = 0; k < hits; ++k) {
+                // Mostly the first 60 bytes, where the sizes and offsets live.
+                const size_t span = std::rand() % 4 ? 60 : b.size();
+                b[size_t(std::rand()) % span] = static_cast<unsigned char>(std::rand());
+            }
+            if (std::rand() % 5 == 0) b.resize(size_t(std::rand()) % b.size());
+            boxes.clear();
+            BmpImage image;
+            if (decodeBmp(b.data(), b.size(), image)) {
+                EXPECT_EQ(image.pixels.size(), size_t(image.width) * size_t(image.height) * 3);
+                EXPECT_TRUE(boxes.empty());
+            } else {
+                EXPECT_TRUE(image.pixels.empty());
+                EXPECT_EQ(boxes.size(), 1u);
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "assets/tga_image.h"
 
+#include <cstdlib>
+
 #include "tests/assets/image_test_support.h"
 
 namespace {
@@ -124,6 +126,28 @@ TEST_F(TgaReader, TrailingBytesAfterThePixelsAreIgnored) {
     TgaImage image;
     ASSERT_TRUE(decodeTga(b.data(), b.size(), image));
     EXPECT_EQ(image.pixels, (Bytes{3, 2, 1}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(TgaReader, RandomlyDamagedHeadersAreRefusedOrFullyBacked) {
+    std::srand(5);
+    const Bytes clean = tga(6, 5, 32, pattern(6 * 5 * 4));
+    for (int round = 0; round < 500; ++round) {
+        Bytes b = clean;
+        b[size_t(std::rand()) % 18] = static_cast<unsigned char>(std::rand());
+        if (std::rand() % 4 == 0) b.resize(size_t(std::rand()) % b.size());
+        TgaImage image;
+        if (decodeTga(b.data(), b.size(), image)) {
+            EXPECT_EQ(image.pixels.size(),
+                      size_t(image.width) * size_t(image.height) * size_t(image.bits / 8));
+            EXPECT_LE(image.pixels.size() + 18, b.size());
+        } else {
+            EXPECT_TRUE(image.pixels.empty());
+        }
+    }
 }
 
 }  // namespace
