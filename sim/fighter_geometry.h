@@ -30,5 +30,7 @@ struct FighterGeometry {
     double seatMountingHeightM() const { return (double)cockpitOffset.z + (double)seatStartOffset.z; }
 };
 
-// The process-wide instance the model code writes and the simulation reads.
-extern FighterGeometry fighterGeometry;
+// The process-wide instance the model code writes and the simulation reads:
+// an alias of Simulation::geometry of the process-wide simulation
+// (sim/simulation.h), which startEjection copies from at the trigger.
+extern FighterGeometry& fighterGeometry;

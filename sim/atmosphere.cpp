@@ -1,0 +1,70 @@
+#include "sim/atmosphere.h"
+
+#include <cmath>
+
+#include "sim/units.h"
+
+AtmosphereReadout atmosphereReadout;
+
+namespace {
+
+// Temperature (deg Rankine) and pressure (lb/ft^2) at h feet. The two values
+// are held in single precision between the steps, as the density uses them.
+void standardAtmosphere(float h, float& temperatureR, float& pressure) {
+    float T = 0.0f, p = 0.0f;
+    if (h <= 36152.0f) {
+        T = (float)(518.6 - 3.56 * h / 1000.0);
+        p = (float)(2116.0 * std::pow(T / 518.6, 5.256));
+    }
+    // At exactly 36152 ft this branch runs after the troposphere and wins.
+    if (h >= 36152.0f && h <= 82345.0f) {
+        T = 389.98f;
+        p = (float)(473.1376 * std::exp((36000.0 - h) / 20805.433));
+    }
+    if (h >= 82345.0f) {
+        T = (float)(389.98 + 1.645 * (h - 82345.0) / 1000.0);
+        p = (float)(51.96896 * std::pow(T / 389.98, -11.388));
+    }
+    temperatureR = T;
+    pressure = p;
+}
+
+double densityFrom(float temperatureR, float pressure) {
+    double rhoSlug = pressure / (1718.0 * temperatureR);
+    return rhoSlug * 515.4;
+}
+
+}  // namespace
+
+double airDensity(float altitudeM) {
+    float h = (float)(altitudeM * kFtPerM);
+    float T, p;
+    standardAtmosphere(h, T, p);
+    return densityFrom(T, p);
+}
+
+double airDensityForDisplay(float altitudeM, AtmosphereReadout& readout) {
+    float h = (float)(altitudeM * kFtPerM);
+    float T, p;
+    standardAtmosphere(h, T, p);
+    double soundFtS = std::sqrt(1.4 * 1718.0 * T);
+    readout.speedOfSoundMs = (float)(soundFtS / kFtPerM);
+    readout.airTemperatureC = (float)(T * 0.55555 - 273.1);
+    return densityFrom(T, p);
+}
+
+double equivalentAirspeed(double ktas, float altitudeFt) {
+    float altitudeM = (float)(altitudeFt * kMPerFt);
+    return ktas * std::sqrt(airDensity(altitudeM) / airDensity(0.0f));
+}
+
+double angleOf(double u, double v) {
+    double uq = (u == 0.0) ? 0.00001 : u;
+    double vq = (v == 0.0) ? 0.00001 : v;
+    double angle = std::atan(std::fabs(vq) / std::fabs(uq)) / kRadPerDeg;
+    if (u > 0.0 && v < 0.0) return 180.0 - angle;
+    if (u > 0.0 && v > 0.0) return 180.0 + angle;
+    if (u < 0.0 && v > 0.0) return 360.0 - angle;
+    if (u < 0.0 && v < 0.0) return angle;
+    return 0.0;
+}

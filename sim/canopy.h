@@ -1,0 +1,63 @@
+// The jettisoned cockpit canopy: its rocket swings it open about the hinge
+// until it passes the maximum pitch, where it leaves the fighter and flies
+// free. Computed whole at the trigger and sampled per millisecond.
+#pragma once
+
+#include <cstdint>
+
+#include "sim/vec3.h"
+
+constexpr int kCanopySampleCapacity = 40000;
+
+struct CanopyBody {
+    double delayS = 0.3;
+    float massKg = 80.0f;
+    float areaM2 = 0.0f;
+    float rocketThrustLb = 1700.0f;
+    float rocketThrustN = 0.0f;
+    float rocketBurnS = 0.2f;
+    float rocketOnsetRate = 220.0f;   // g/s
+    float maxPitchDeg = 85.0f;
+    float releaseTime = 9999.0f;      // canopy-clock time of release; 9999 when not released
+    float cdClosedSide = 0.8f;
+    float cdOpenSide = 1.45f;
+    float hingeRadiusM = 0.0f;
+    float massFactor = 0.5f;
+    int32_t stepCount = 20000;
+    uint8_t applyG = 0;
+
+    bool opened = false;
+    bool released = false;
+    bool fellBack = false;
+    float releaseSpeed = 0.0f;        // arc speed at release
+    float fallBackTime = 99999.0f;
+
+    Vec3 startPosition;               // world frame
+    Vec3 startVelocity;
+    Vec3 hinge;                       // hinge point relative to the fighter (from the model)
+    Vec3 launchAnglesDeg;             // (about Y, about X, about Z): the canopy frame's turn
+
+    float pitchSamples[kCanopySampleCapacity] = {};
+    Vec3 positionSamples[kCanopySampleCapacity];
+};
+
+struct CanopyLaunch {
+    float rocketThrustLb;
+    Vec3 startVelocity;
+    Vec3 startPosition;
+    float widthM;
+    float lengthM;
+    Vec3 hinge;
+    Vec3 launchAnglesDeg;
+    bool applyG;
+};
+
+// Stores the launch, then computes the hinged phase and the free flight. The
+// body's parameter fields (mass, burn, max pitch, delay) are set by the caller.
+void launchCanopy(CanopyBody& body, const CanopyLaunch& launch);
+
+// Sample index at canopy time t, clamped to the computed samples.
+int canopySampleIndex(const CanopyBody& body, double canopyTimeS);
+
+// True while the canopy has left the fighter at canopy time t.
+bool canopyLeftFighter(const CanopyBody& body, double canopyTimeS);

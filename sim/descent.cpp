@@ -1,0 +1,81 @@
+#include "sim/descent.h"
+
+#include <cmath>
+
+#include "sim/parachute.h"
+#include "sim/seat_dynamics.h"
+#include "sim/sim_records.h"
+
+namespace {
+constexpr double kStepS = 0.001;
+constexpr long kMaxStepsPerCall = 600000;
+
+void descentBatch(DescentState& d, long steps, const SimParams& params, const ParachuteModel& main,
+                  const DescentEnvironment& env) {
+    const double mass = (double)params.pilotMassKg + params.gearMassKg;
+    d.batchCount = 0;
+    for (long n = 0; n < steps && n < kDescentBufferSteps; ++n) {
+        for (int k = 0; k < 3; ++k) {
+            bool vertical = (k == 2);
+            integrateAxis(0.0, std::fabs(d.a[k]), kStepS, vertical ? kGravityStepV(kStepS) : 0.0,
+                          vertical ? kGravityStepP(kStepS) : 0.0, d.v[k], d.p[k]);
+        }
+        double altitude = env.fighterAltitudeM + env.mountingHeightM + d.p[2];
+        if (!d.landed && altitude <= 0.0) {
+            d.landed = true;
+            d.landingP[0] = d.p[0];
+            d.landingP[1] = d.p[1];
+            d.landingP[2] = d.p[2];
+            d.landingFlightTimeS = env.flightTimeS;
+        }
+        if (d.landed) {
+            double drift = 0.1 * (env.flightTimeS - d.landingFlightTimeS);
+            d.v[0] += drift;
+            d.v[1] += drift;
+        }
+        double speed = std::sqrt(d.v[0] * d.v[0] + d.v[1] * d.v[1] + d.v[2] * d.v[2]);
+        double D = dragAcceleration(params.mainChuteCd, speed, mass, main.areaM2, altitude);
+        for (int k = 0; k < 3; ++k) d.a[k] = speed > 0.0 ? truncatedDrag(D * d.v[k] / speed, dragSign(d.v[k])) : 0.0;
+        d.batchAltitude[d.batchCount++] = (float)altitude;
+    }
+}
+
+}  // namespace
+
+void resetDescent(DescentState& d) {
+    d.active = false;
+    d.landed = false;
+    d.batchCount = 0;
+    d.seatTimeS = 0.0;
+    for (int k = 0; k < 3; ++k) d.p[k] = d.v[k] = d.a[k] = d.landingP[k] = 0.0;
+    d.landingFlightTimeS = 0.0;
+}
+
+void beginDescent(DescentState& d, const double p[3], const double v[3], const double a[3], double seatTimeS) {
+    resetDescent(d);
+    for (int k = 0; k < 3; ++k) {
+        d.p[k] = p[k];
+        d.v[k] = v[k];
+        d.a[k] = a[k];
+    }
+    d.seatTimeS = seatTimeS;
+    d.active = true;
+}
+
+long stepDescent(DescentState& d, double elapsedSeconds, const SimParams& params, const ParachuteModel& main,
+                 const DescentEnvironment& env) {
+    if (!d.active || !(elapsedSeconds > 0.0)) return 0;
+    // Whole milliseconds, rounded: the seat clock advances in whole ms, and
+    // truncating its difference would lose a step to rounding now and then.
+    double wanted = std::floor(elapsedSeconds * 1000.0 + 0.5);
+    long steps = wanted > (double)kMaxStepsPerCall ? kMaxStepsPerCall : (long)wanted;
+    long done = 0;
+    while (done < steps) {
+        long batch = steps - done;
+        if (batch > kDescentBufferSteps) batch = kDescentBufferSteps;
+        descentBatch(d, batch, params, main, env);
+        done += batch;
+    }
+    d.seatTimeS += done * kStepS;
+    return done;
+}

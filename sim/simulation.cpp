@@ -1,0 +1,33 @@
+#include "sim/simulation.h"
+
+#include "sim/playback.h"
+
+Trajectory trajectoryStore;
+Simulation simulation;
+FighterGeometry& fighterGeometry = simulation.geometry;
+
+void fighterPositionAt(const FighterPlayback& f, double T, double out[3]) {
+    out[0] = f.start[0] + f.velocity.x * T;
+    out[1] = f.start[1] + f.velocity.y * T;
+    out[2] = f.start[2] + f.velocity.z * T;
+    if (f.applyG) out[2] -= 9.8 * T * T / 2.0;
+}
+
+void setDefaults(Simulation& sim) {
+    setDefaultParams(sim.params, sim.constants, sim.attitude, sim.fighterPosition);
+    buildParachuteModels(sim.params, sim.mainChute, sim.drogue);
+    sim.mainRadii.count = 0;
+    sim.clocks = PlaybackClocks();
+}
+
+bool deriveCatapult(Simulation& sim) {
+    return deriveCatapult(sim.params, sim.constants, sim.attitude, sim.derived, sim.catapult, sim.ejection);
+}
+
+void resetToZeroZero(Simulation& sim, uint32_t nowMs) {
+    resetScene(sim, nowMs);
+    applyZeroZeroParams(sim.params, sim.constants, sim.attitude, sim.fighterPosition);
+    refreshParachuteModel(sim.mainChute, sim.params.mainChuteDiameterM, sim.params.mainChuteCd);
+    deriveCatapult(sim);
+    normalizeAttitude(sim.attitude, sim.fighterPosition, sim.params);
+}
