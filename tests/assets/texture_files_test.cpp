@@ -1,6 +1,5 @@
 #include "assets/texture_files.h"
 
-#include <cstring>
 #include <set>
 #include <string>
 
@@ -21,16 +20,6 @@ TEST(TextureFiles, TablesHoldEveryImageOnceUnderData) {
         EXPECT_EQ(name.rfind("Data/", 0), 0u) << name;
         EXPECT_EQ(std::string(dataFileName(name.c_str())), name.substr(5));
     }
-}
-
-TEST(TextureFiles, TgaLoadOrderMatchesTheModelsImageNumbers) {
-    // The polygon model and the gauges refer to TGA images by these indices.
-    EXPECT_STREQ(tgaFileNames[0], "Data/vori_left_top.tga");
-    EXPECT_STREQ(tgaFileNames[6], "Data/g_meter.tga");
-    EXPECT_STREQ(tgaFileNames[13], "Data/Font.tga");
-    EXPECT_STREQ(tgaFileNames[18], "Data/fire.tga");
-    EXPECT_STREQ(tgaFileNames[32], "Data/f18.tga");
-    EXPECT_STREQ(tgaFileNames[35], "Data/head.tga");
 }
 
 TEST(TextureFiles, JpegAndBmpSlotsAreDistinctAndInsideTheirTables) {
