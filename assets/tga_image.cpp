@@ -6,7 +6,7 @@
 namespace {
 
 // No identifier, no colour map, type 2 (uncompressed true-colour), zero
-// colour-map specification and zero origin.
+// colour-map fields and zero origin.
 const unsigned char plainHeader[12] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 constexpr size_t headerBytes = 18;
 

@@ -17,7 +17,7 @@ const Rgb colours[6] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255},
 
 enum class Header { core, info };
 
-struct BmpSpec {
+struct BmpRecipe {
     Header header = Header::info;
     int width = 5;
     int height = 3;  // negative: top-down
@@ -29,21 +29,21 @@ struct BmpSpec {
     size_t gapBeforePixels = 0;  // bytes between the table and the pixels
 };
 
-int paletteSize(const BmpSpec& s) {
+int paletteSize(const BmpRecipe& s) {
     if (s.bits > 8) return 0;
     return s.colorsUsed ? int(s.colorsUsed) : 1 << s.bits;
 }
 
-int colourCount(const BmpSpec& s) {
+int colourCount(const BmpRecipe& s) {
     const int n = paletteSize(s);
     return n == 0 || n > 6 ? 6 : n;
 }
 
 // Colour index of the pixel in stored row r (the picture is the same for every
 // depth, up to the number of colours the depth has).
-int colourAt(const BmpSpec& s, int x, int r) { return (x + 2 * r) % colourCount(s); }
+int colourAt(const BmpRecipe& s, int x, int r) { return (x + 2 * r) % colourCount(s); }
 
-void putPixel(const BmpSpec& s, Bytes& row, int x, int k) {
+void putPixel(const BmpRecipe& s, Bytes& row, int x, int k) {
     const Rgb c = colours[k];
     switch (s.bits) {
     case 1:
@@ -87,7 +87,7 @@ void putPixel(const BmpSpec& s, Bytes& row, int x, int k) {
     }
 }
 
-Bytes encode(const BmpSpec& s) {
+Bytes encode(const BmpRecipe& s) {
     const int rows = s.height < 0 ? -s.height : s.height;
     const size_t stride = ((size_t(s.width) * size_t(s.bits) + 31) / 32) * 4;
     Bytes info;
@@ -137,7 +137,7 @@ Bytes encode(const BmpSpec& s) {
 }
 
 // What the reader must produce: packed R,G,B, bottom row first.
-Bytes expected(const BmpSpec& s) {
+Bytes expected(const BmpRecipe& s) {
     const int rows = s.height < 0 ? -s.height : s.height;
     Bytes out;
     for (int bottom = 0; bottom < rows; ++bottom) {
@@ -166,7 +166,7 @@ protected:
 TEST_F(BmpReader, EveryDepthWithBothHeaderKindsGivesPackedRgb) {
     for (Header header : {Header::core, Header::info}) {
         for (int bits : {1, 4, 8, 16, 24, 32}) {
-            BmpSpec s;
+            BmpRecipe s;
             s.header = header;
             s.bits = bits;
             const Bytes file = encode(s);
@@ -185,7 +185,7 @@ TEST_F(BmpReader, EveryDepthWithBothHeaderKindsGivesPackedRgb) {
 TEST_F(BmpReader, WidthsThatAreNotMultiplesOfFourSkipTheRowPadding) {
     for (int bits : {1, 4, 8, 24}) {
         for (int width : {1, 2, 3, 5, 6, 7, 9, 13}) {
-            BmpSpec s;
+            BmpRecipe s;
             s.bits = bits;
             s.width = width;
             s.height = 4;
@@ -198,15 +198,15 @@ TEST_F(BmpReader, WidthsThatAreNotMultiplesOfFourSkipTheRowPadding) {
 }
 
 TEST_F(BmpReader, BitfieldMasksDecideWhereEachChannelSits) {
-    BmpSpec s16;
+    BmpRecipe s16;
     s16.bits = 16;
     s16.compression = 3;
     s16.masks = {0xF800, 0x07E0, 0x001F};
-    BmpSpec s32;
+    BmpRecipe s32;
     s32.bits = 32;
     s32.compression = 3;
     s32.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
-    for (const BmpSpec& s : {s16, s32}) {
+    for (const BmpRecipe& s : {s16, s32}) {
         const Bytes file = encode(s);
         BmpImage image;
         ASSERT_TRUE(decodeBmp(file.data(), file.size(), image)) << s.bits;
@@ -222,7 +222,7 @@ TEST_F(BmpReader, BitfieldMasksDecideWhereEachChannelSits) {
 }
 
 TEST_F(BmpReader, TopDownFilesComeOutBottomRowFirstLikeTheOthers) {
-    BmpSpec s;
+    BmpRecipe s;
     s.height = -3;
     const Bytes file = encode(s);
     BmpImage image;
@@ -232,7 +232,7 @@ TEST_F(BmpReader, TopDownFilesComeOutBottomRowFirstLikeTheOthers) {
 }
 
 TEST_F(BmpReader, WithoutFileHeaderThePixelsFollowTheUsedColours) {
-    BmpSpec s;
+    BmpRecipe s;
     s.bits = 8;
     s.colorsUsed = 3;
     s.fileHeader = false;
@@ -243,7 +243,7 @@ TEST_F(BmpReader, WithoutFileHeaderThePixelsFollowTheUsedColours) {
 }
 
 TEST_F(BmpReader, FileHeaderPixelOffsetIsHonoured) {
-    BmpSpec s;
+    BmpRecipe s;
     s.bits = 4;
     s.gapBeforePixels = 37;
     const Bytes file = encode(s);
@@ -253,7 +253,7 @@ TEST_F(BmpReader, FileHeaderPixelOffsetIsHonoured) {
 }
 
 TEST_F(BmpReader, IndexPastTheColourTableIsBlack) {
-    BmpSpec s;
+    BmpRecipe s;
     s.bits = 8;
     s.colorsUsed = 2;
     s.width = 4;
@@ -266,7 +266,7 @@ TEST_F(BmpReader, IndexPastTheColourTableIsBlack) {
 }
 
 TEST_F(BmpReader, MissingLastRowPaddingIsAccepted) {
-    BmpSpec s;
+    BmpRecipe s;
     s.width = 3;
     Bytes file = encode(s);
     file.resize(file.size() - 3);  // 9 pixel bytes + 3 padding in the last row
@@ -276,10 +276,10 @@ TEST_F(BmpReader, MissingLastRowPaddingIsAccepted) {
 }
 
 TEST_F(BmpReader, UnknownHeadersAreReportedAsUnknownFormat) {
-    Bytes v4 = encode(BmpSpec());
+    Bytes v4 = encode(BmpRecipe());
     v4[14] = 108;  // the header size of a later variant
     expectRefused(v4, "Unknown DIB file format.");
-    const Bytes full = encode(BmpSpec());
+    const Bytes full = encode(BmpRecipe());
     expectRefused(Bytes(full.begin(), full.begin() + 30), "Unknown DIB file format.");
     expectRefused(Bytes(full.begin(), full.begin() + 10), "Unknown DIB file format.");
     expectRefused(Bytes{'B', 'M'}, "Unknown DIB file format.");
@@ -287,23 +287,23 @@ TEST_F(BmpReader, UnknownHeadersAreReportedAsUnknownFormat) {
 }
 
 TEST_F(BmpReader, UnconvertibleContentIsAConversionError) {
-    BmpSpec rle;
+    BmpRecipe rle;
     rle.bits = 8;
     rle.compression = 1;
     expectRefused(encode(rle), "Image file conversion error.");
-    BmpSpec bitfields24;
+    BmpRecipe bitfields24;
     bitfields24.compression = 3;
     bitfields24.masks = {0xFF0000, 0xFF00, 0xFF};
     expectRefused(encode(bitfields24), "Image file conversion error.");
-    BmpSpec twoBit;
+    BmpRecipe twoBit;
     twoBit.bits = 2;
     twoBit.colorsUsed = 4;
     expectRefused(encode(twoBit), "Image file conversion error.");
-    BmpSpec zeroWidth;
+    BmpRecipe zeroWidth;
     zeroWidth.width = 0;
     expectRefused(encode(zeroWidth), "Image file conversion error.");
 
-    const Bytes full = encode(BmpSpec());
+    const Bytes full = encode(BmpRecipe());
     expectRefused(Bytes(full.begin(), full.end() - 20), "Image file conversion error.");
     Bytes badOffset = full;
     badOffset[10] = 0xFF;
@@ -312,7 +312,7 @@ TEST_F(BmpReader, UnconvertibleContentIsAConversionError) {
     Bytes hugeSides = full;
     for (int i = 18; i < 26; ++i) hugeSides[size_t(i)] = 0x7F;  // ~2^31 each way
     expectRefused(hugeSides, "Image file conversion error.");
-    Bytes shortTable = encode([] { BmpSpec s; s.bits = 8; return s; }());
+    Bytes shortTable = encode([] { BmpRecipe s; s.bits = 8; return s; }());
     shortTable.resize(14 + 40 + 100);
     expectRefused(shortTable, "Image file conversion error.");
 }
@@ -320,7 +320,7 @@ TEST_F(BmpReader, UnconvertibleContentIsAConversionError) {
 TEST_F(BmpReader, PictureBeyondThePixelBudgetIsOutOfMemory) {
     // One encoded row, then the header patched to 8193 rows of zero bits:
     // every byte is present, but the RGB result would exceed the budget.
-    BmpSpec s;
+    BmpRecipe s;
     s.bits = 1;
     s.width = 8192;
     s.height = 1;
@@ -351,7 +351,7 @@ namespace {
 TEST_F(BmpReader, RandomlyDamagedFilesStayInsideTheirBuffers) {
     std::srand(11);
     for (int bits : {1, 4, 8, 16, 24, 32}) {
-        BmpSpec s;
+        BmpRecipe s;
         s.bits = bits;
         s.width = 7;
         const Bytes clean = encode(s);

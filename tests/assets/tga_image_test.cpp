@@ -72,7 +72,7 @@ TEST_F(TgaReader, RefusesEveryHeaderOtherThanPlainTrueColour) {
     const Case cases[] = {
         {"identifier length", 0, 5},  {"colour map present", 1, 1},
         {"run-length type 10", 2, 10}, {"colour-mapped type 1", 2, 1},
-        {"colour-map spec", 5, 8},     {"x origin", 8, 1},
+        {"colour-map fields", 5, 8},     {"x origin", 8, 1},
         {"y origin", 11, 1},
     };
     for (const Case& c : cases) {
