@@ -47,8 +47,9 @@ Vec orbitEye(const OrbitSetting& o, Vec centre) {
     return eye;
 }
 
-// Adding 0 turns a negative zero (e.g. a cosine of 90 degrees) into "0.000".
-void put(float* v, int index, double value) { v[index] = (float)value + 0.0f; }
+// Rounding residues of the trigonometry (sin 180 is not exactly 0) would
+// print as "-0.000"; anything that rounds to zero is written as 0.
+void put(float* v, int index, double value) { v[index] = std::fabs(value) < 0.0005 ? 0.0f : (float)value; }
 
 void putVec(float* v, int first, Vec p) {
     put(v, first, p.x);

@@ -35,7 +35,7 @@ std::vector<Entry> allEntries() {
 
 Rgba checker(int x, int y) {
     bool light = ((x / 8) + (y / 8)) % 2 == 0;
-    return light ? rgb(0.78f, 0.78f, 0.78f) : rgb(0.55f, 0.55f, 0.55f);
+    return light ? rgb(0.42f, 0.42f, 0.45f) : rgb(0.3f, 0.3f, 0.33f);
 }
 
 // Box-filtered scaling of the picture into the cell's square, centred.
