@@ -1,0 +1,222 @@
+// The starter "Data/scene.ini" of the generated Data folder: written in the
+// program's own preset format, sorted as the program keeps its list, with 70
+// values a preset laid out as menu/scene_values.h says, and scenes that put
+// the seat in the operating mode their names promise.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "menu/scene_values.h"
+
+namespace {
+
+using V = SceneValue;
+
+constexpr double kFtPerMetre = 3.281;  // the sequencer's altitude conversion
+
+struct Preset {
+    std::string name;
+    std::string line;
+    std::vector<float> values;
+};
+
+std::string readText(const std::string& path) {
+    std::string text;
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return text;
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+    std::fclose(f);
+    return text;
+}
+
+// Values as the program's loader reads them: "-", "." and digits build a
+// token, anything else ends one; the token ended by the line's end is dropped.
+std::vector<float> scanValues(const std::string& line) {
+    std::vector<float> values;
+    std::string token;
+    for (size_t i = 0; i <= line.size(); ++i) {
+        char c = i < line.size() ? line[i] : '\0';
+        if (c >= '-' && c <= '9' && c != '/') {
+            token += c;
+            continue;
+        }
+        float v = 0;
+        if (std::sscanf(token.c_str(), "%f", &v) != 1) v = values.empty() ? 0.0f : values.back();
+        values.push_back(v);
+        token.clear();
+    }
+    if (!values.empty()) values.pop_back();
+    return values;
+}
+
+class StarterScenes : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string dir = std::string(VORIX_BUILD_DIR) + "/Data";
+        struct stat st;
+        if (stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) GTEST_SKIP() << "no Data folder";
+        text = readText(dir + "/scene.ini");
+        ASSERT_FALSE(text.empty()) << "Data/scene.ini missing or empty";
+        std::vector<std::string> lines;
+        size_t start = 0;
+        for (size_t nl; (nl = text.find('\n', start)) != std::string::npos; start = nl + 1)
+            lines.push_back(text.substr(start, nl - start));
+        for (size_t i = 0; i < lines.size(); ++i) {
+            if (lines[i].compare(0, 5, "[END]") == 0) break;
+            if (lines[i].compare(0, 7, "[Name]:") == 0 && i + 1 < lines.size()) {
+                presets.push_back({lines[i].substr(7), lines[i + 1], scanValues(lines[i + 1])});
+                ++i;
+            }
+        }
+    }
+
+    const Preset* find(const char* prefix) const {
+        for (const Preset& p : presets)
+            if (p.name.compare(0, std::strlen(prefix), prefix) == 0) return &p;
+        return nullptr;
+    }
+
+    std::string text;
+    std::vector<Preset> presets;
+};
+
+}  // namespace
+
+TEST_F(StarterScenes, FileHasTheProgramsFraming) {
+    const std::string head = "\nWARNING: Do Not Edit ! May Cause Crash!\n\n[Name]:";
+    EXPECT_EQ(text.compare(0, head.size(), head), 0);
+    const std::string tail = " \n[END]\n";
+    ASSERT_GE(text.size(), tail.size());
+    EXPECT_EQ(text.compare(text.size() - tail.size(), tail.size(), tail), 0);
+}
+
+TEST_F(StarterScenes, PresetsAreSortedByteWiseWithSeventyValuesEach) {
+    ASSERT_GE(presets.size(), 4u);
+    ASSERT_LE(presets.size(), 100u);
+    for (size_t i = 0; i < presets.size(); ++i) {
+        const Preset& p = presets[i];
+        SCOPED_TRACE(p.name);
+        EXPECT_FALSE(p.name.empty());
+        EXPECT_LE(p.name.size(), 255u);
+        if (i > 0) {
+            EXPECT_LT(std::strcmp(presets[i - 1].name.c_str(), p.name.c_str()), 0);
+        }
+        EXPECT_EQ(p.values.size(), (size_t)V::count);
+        // "%3.3f " each: three decimals and one space, the last one too.
+        ASSERT_FALSE(p.line.empty());
+        EXPECT_EQ(p.line.back(), ' ');
+        for (size_t at = p.line.find('.'); at != std::string::npos; at = p.line.find('.', at + 1))
+            EXPECT_TRUE(at + 4 < p.line.size() && p.line[at + 4] == ' ' && std::isdigit((unsigned char)p.line[at + 3]));
+    }
+}
+
+TEST_F(StarterScenes, EveryPresetIsConsistentWithItself) {
+    for (const Preset& p : presets) {
+        SCOPED_TRACE(p.name);
+        ASSERT_EQ(p.values.size(), (size_t)V::count);
+        const std::vector<float>& v = p.values;
+        // The attitude and ground position are recorded twice, alike.
+        EXPECT_EQ(v[V::attitudeHeadingDeg], v[V::headingDeg]);
+        EXPECT_EQ(v[V::attitudePitchDeg], v[V::pitchDeg]);
+        EXPECT_EQ(v[V::attitudeRollDeg], v[V::rollDeg]);
+        EXPECT_EQ(v[V::attitudePositionX], v[V::fighterPositionX]);
+        EXPECT_EQ(v[V::attitudePositionY], v[V::fighterPositionY]);
+        for (int k = V::soundOn; k <= V::fighterOn; ++k) EXPECT_TRUE(v[k] == 0.0f || v[k] == 1.0f) << k;
+        EXPECT_TRUE(v[V::watchFollow] == 0.0f || v[V::watchFollow] == 1.0f);
+        EXPECT_EQ(v[V::cameraMode], std::floor(v[V::cameraMode]));
+        EXPECT_GE(v[V::cameraMode], 0.0f);
+        EXPECT_LE(v[V::cameraMode], 6.0f);
+        EXPECT_GE(v[V::pilotOrbitDistance], 0.5f);
+        EXPECT_GE(v[V::fighterOrbitDistance], 0.5f);
+        EXPECT_GE(v[V::fighterAltitude], 0.0f);
+        EXPECT_GE(v[V::pilotOrbitEyeZ], 1.8f);
+        EXPECT_GE(v[V::fighterOrbitEyeZ], 1.8f);
+        // The look target lies 10^6 m out along yaw and pitch.
+        double yaw = v[V::cameraYaw] * 0.017453292, pitch = v[V::cameraPitch] * 0.017453292;
+        EXPECT_NEAR(v[V::lookTargetX], -1e6 * std::sin(yaw) * std::cos(pitch), 1.0);
+        EXPECT_NEAR(v[V::lookTargetY], 1e6 * std::cos(yaw) * std::cos(pitch), 1.0);
+        EXPECT_NEAR(v[V::lookTargetZ], 1e6 * std::sin(pitch), 1.0);
+        // The parameters stay inside the CONTROL page's spinner ranges.
+        EXPECT_GE(v[V::countdownS], 0.3f);
+        EXPECT_GE(v[V::playSpeedDivisor], 1.0f);
+        EXPECT_GE(v[V::fieldOfView], 1.0f);
+        double totalLb = (v[V::seatMassKg] + v[V::pilotMassKg] + v[V::gearMassKg]) * 2.20462;
+        EXPECT_GT(v[V::catapultThrustLb], totalLb);
+    }
+}
+
+TEST_F(StarterScenes, ZeroZeroSceneHoldsTheHomeState) {
+    const Preset* p = find("Zero-zero");
+    ASSERT_NE(p, nullptr);
+    ASSERT_EQ(p->values.size(), (size_t)V::count);
+    const std::vector<float>& v = p->values;
+    EXPECT_FLOAT_EQ(v[V::cgOffsetZ], -0.43f);
+    EXPECT_FLOAT_EQ(v[V::rocketOnsetRate], 120.0f);
+    EXPECT_FLOAT_EQ(v[V::catapultThrustLb], 8400.0f);
+    EXPECT_FLOAT_EQ(v[V::rocketThrustLb], 4800.0f);
+    EXPECT_FLOAT_EQ(v[V::mainChuteCd], 1.55f);
+    EXPECT_FLOAT_EQ(v[V::seatMassKg], 103.42f);
+    EXPECT_EQ(v[V::initialTasKt], 0.0f);
+    EXPECT_EQ(v[V::sinkRateFtS], 0.0f);
+    EXPECT_EQ(v[V::headingDeg], 360.0f);
+    EXPECT_EQ(v[V::pitchDeg], 360.0f);
+    EXPECT_EQ(v[V::rollDeg], 360.0f);
+    EXPECT_EQ(v[V::fighterAltitude], 0.0f);
+    EXPECT_EQ(v[V::cameraMode], 0.0f);
+    EXPECT_EQ(v[V::cameraYaw], 270.0f);
+    EXPECT_EQ(v[V::cameraPitch], 1.0f);
+    EXPECT_FLOAT_EQ(v[V::freeCameraX], -100.0f);
+    EXPECT_FLOAT_EQ(v[V::freeCameraZ], 1.55f);
+    EXPECT_EQ(v[V::fieldOfView], 50.0f);
+}
+
+TEST_F(StarterScenes, InvertedLowPassMatchesItsKey) {
+    const Preset* p = find("Inverted");
+    ASSERT_NE(p, nullptr);
+    ASSERT_EQ(p->values.size(), (size_t)V::count);
+    const std::vector<float>& v = p->values;
+    EXPECT_EQ(v[V::rollDeg], 180.0f);
+    EXPECT_EQ(v[V::headingDeg], 360.0f);
+    EXPECT_EQ(v[V::initialTasKt], 150.0f);
+    EXPECT_EQ(v[V::fighterAltitude], 45.0f);
+    EXPECT_EQ(v[V::cameraMode], 1.0f);
+    EXPECT_FLOAT_EQ(v[V::freeCameraX], -118.0f);
+    EXPECT_FLOAT_EQ(v[V::freeCameraY], -197.0f);
+    EXPECT_EQ(v[V::cameraYaw], 311.0f);
+    EXPECT_EQ(v[V::cameraPitch], 10.0f);
+}
+
+TEST_F(StarterScenes, ModeScenesSitInsideTheirEnvelope) {
+    const Preset* mode3 = find("Mode 3");
+    const Preset* mode5 = find("Mode 5");
+    ASSERT_NE(mode3, nullptr);
+    ASSERT_NE(mode5, nullptr);
+    ASSERT_EQ(mode3->values.size(), (size_t)V::count);
+    ASSERT_EQ(mode5->values.size(), (size_t)V::count);
+    // Mode 3: well over 500 KEAS at low level, so drag after the stroke
+    // still leaves it above the boundary.
+    EXPECT_GE(mode3->values[V::initialTasKt], 550.0f);
+    EXPECT_LT(mode3->values[V::fighterAltitude] * kFtPerMetre, 2000.0);
+    // Mode 5: above 18,000 ft.
+    EXPECT_GT(mode5->values[V::fighterAltitude] * kFtPerMetre, 18000.0);
+    if (const Preset* mode4 = find("Mode 4")) {
+        double ft = mode4->values[V::fighterAltitude] * kFtPerMetre;
+        EXPECT_GT(ft, 9000.0);
+        EXPECT_LT(ft, 17000.0);
+    }
+    if (const Preset* mode2 = find("Mode 2")) {
+        EXPECT_GT(mode2->values[V::initialTasKt], 380.0f);
+        EXPECT_LT(mode2->values[V::initialTasKt], 480.0f);
+        EXPECT_LT(mode2->values[V::fighterAltitude] * kFtPerMetre, 2000.0);
+    }
+}
