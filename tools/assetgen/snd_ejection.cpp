@@ -14,6 +14,7 @@ Signal makeSeatFiring(uint32_t seed, double tailSeconds) {
     mixInto(s, makeCartridgeBang(seed, 0.9, 95.0), 0, 1.0f);
     mixInto(s, makeRocketRoar(seed + 1, 0.25, 0.12), secondsToSamples(0.2), 0.75f);
     mixInto(s, makeAirRush(seed + 2, 0.25, 0.6, 650.0), secondsToSamples(0.15), 0.35f);
+    fadeOut(s, 0.4);
     return s;
 }
 
@@ -40,6 +41,7 @@ Signal makeCanopyPop(uint32_t seed) {
     mixInto(s, makeCartridgeBang(seed, 0.4, 160.0), 0, 0.6f);
     mixInto(s, makeRocketRoar(seed + 1, 0.2, 0.08), secondsToSamples(0.01), 0.45f);
     mixInto(s, makeAirRush(seed + 2, 0.15, 0.35, 900.0), secondsToSamples(0.05), 0.3f);
+    fadeOut(s, 0.3);
     return s;
 }
 
@@ -105,6 +107,7 @@ Signal makeParachuteOpening() {
     Biquad whoosh, flutter;
     flutter.setBandPass(260.0, 1.5);
     const int snap = secondsToSamples(kChuteSnapS);
+    double flapPhase = 0.0;
     for (size_t i = 0; i < s.size(); ++i) {
         double t = (double)i / kSoundRate;
         float n = noise.white();
@@ -114,15 +117,17 @@ Signal makeParachuteOpening() {
             whoosh.setBandPass(300.0 + 1200.0 * u * u, 1.2);
             s[i] = 0.45f * (float)(u * u) * whoosh.process(n) * 1.6f;
         } else {
-            // Canopy fabric flapping as it settles.
+            // Canopy fabric flapping, slower and softer as it settles.
             double ts = t - kChuteSnapS;
-            float flap = 0.5f + 0.5f * (float)std::sin(2.0 * kPi * 17.0 * ts);
-            s[i] = 0.5f * (float)std::exp(-ts / 0.35) * flap * flutter.process(n) * 2.0f;
+            flapPhase += 2.0 * kPi * (8.0 + 12.0 * std::exp(-ts / 0.4)) / kSoundRate;
+            float flap = 0.5f + 0.5f * (float)std::sin(flapPhase);
+            s[i] = 0.5f * (float)std::exp(-ts / 0.3) * flap * flutter.process(n) * 2.0f;
         }
     }
     // The snap of the canopy filling: a crack and a dull thump.
     Signal crack = makeCartridgeBang(0xC407F, 0.5, 70.0);
     mixInto(s, crack, snap, 0.8f);
+    fadeOut(s, 0.3);
     normalizePeak(s, 0.85f);
     return s;
 }
