@@ -23,9 +23,9 @@ void platShutdown();
 DisplayModeResult platSetDisplayMode(int width, int height);
 void platRestoreDisplayMode();
 
-// Creates the window with a client area of width by height; fullScreen uses a
-// borderless full-screen window, otherwise a resizable one. The window is not
-// shown until the GL context exists. False on failure.
+// Creates and shows the window with a client area of width by height;
+// fullScreen uses a full-screen window in the mode set by platSetDisplayMode,
+// otherwise a resizable one. False on failure.
 bool platCreateWindow(const char* className, const char* title, int width, int height,
                       bool fullScreen);
 void platDestroyWindow();

@@ -1,0 +1,43 @@
+#include <GL/gl.h>
+
+#include "app/app_state.h"
+#include "app/frame.h"
+#include "app/window.h"
+#include "input/window_proc.h"
+#include "platform/platform.h"
+
+namespace {
+PlatMouseState mouseState;
+}
+
+void renderFrame() {
+    if (!platHasGlContext()) return;
+    // Mouse device poll (its motion drives the screen-edge and wheel camera moves).
+    platPollMouseDevice(&mouseState);
+    // Clear and reset the view.
+    glClearColor(124 / 255.0f, 168 / 255.0f, 205 / 255.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    platSwapBuffers();
+}
+
+int mainLoop() {
+    WindowMessage msg;
+    int exitCode = 0;
+    for (;;) {
+        if (platPeekMessage(&msg)) {
+            if (msg.message == WM_QUIT) {
+                exitCode = (int)msg.wParam;
+                break;
+            }
+            windowProc(msg);
+        } else {
+            renderFrame();
+        }
+    }
+    platMouseDeviceClose();
+    destroyMainWindow();
+    // Drop the quit message destroyMainWindow posts; the loop has ended already.
+    platPeekMessage(&msg);
+    return exitCode;
+}

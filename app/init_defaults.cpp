@@ -1,0 +1,10 @@
+#include "app/app_state.h"
+#include "app/startup.h"
+#include "input/input_state.h"
+
+void initDefaults() {
+    input.textVisible = true;
+    app.fieldOfView = 50.0f;
+    app.frameRate = 0.0f;
+    app.framePhase = 0;
+}

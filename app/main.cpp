@@ -1,0 +1,44 @@
+// vorix: the ejection-seat simulator.
+#include <cstdio>
+#include <cstring>
+
+#include "app/app_state.h"
+#include "app/frame.h"
+#include "app/startup.h"
+#include "app/window.h"
+#include "platform/platform.h"
+
+static void printUsage() {
+    std::printf("usage: vorix [--windowed]\n"
+                "  --windowed  run in a resizable window instead of full screen\n");
+}
+
+int main(int argc, char** argv) {
+    bool windowed = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--windowed") == 0) {
+            windowed = true;
+        } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            printUsage();
+            return 0;
+        } else {
+            std::fprintf(stderr, "vorix: unknown option '%s'\n", argv[i]);
+            printUsage();
+            return 2;
+        }
+    }
+    if (!platInit()) {
+        std::fprintf(stderr, "vorix: no display available (%s)\n", platLastError());
+        return 1;
+    }
+    app.fullScreen = !windowed;
+    if (!createMainWindow(kWindowTitle, kVirtualScreenWidth, kVirtualScreenHeight, app.fullScreen)) {
+        platShutdown();
+        return 1;
+    }
+    startUp();
+    platMouseDeviceOpen();
+    int code = mainLoop();
+    platShutdown();
+    return code;
+}

@@ -1,0 +1,9 @@
+// Start-up: the default values of every record, then the settings, the GL
+// context and the first assets; shutdown releases them in reverse order.
+#pragma once
+
+// Sets every record to its start-up value (runs at window creation and again
+// during start-up).
+void initDefaults();
+// The start-up sequence between window creation and the loading screen.
+void startUp();

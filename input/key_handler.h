@@ -1,0 +1,4 @@
+// The keyboard commands, by virtual-key code.
+#pragma once
+
+void handleKey(int virtualKey);

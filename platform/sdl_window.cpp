@@ -1,0 +1,280 @@
+// Window, display mode, GL context, message queue, clock, message boxes and the
+// polled mouse device, over SDL2.
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/keycodes.h"
+#include "platform/platform.h"
+#include "platform/sdl_keys.h"
+
+namespace {
+
+struct SdlWindowState {
+    bool videoStarted = false;
+    SDL_Window* window = nullptr;
+    SDL_GLContext context = nullptr;
+    bool fullScreen = false;
+    bool haveMode = false;
+    SDL_DisplayMode mode{};
+    bool quitPosted = false;
+    int quitCode = 0;
+    char lastError[256] = "";
+    // Mouse device: motion and wheel gathered from events between polls.
+    bool mouseOpen = false;
+    int pendingRelX = 0, pendingRelY = 0, pendingWheel = 0;
+};
+
+SdlWindowState sdl;
+
+void setError(const char* what) {
+    std::snprintf(sdl.lastError, sizeof sdl.lastError, "%s: %s", what, SDL_GetError());
+}
+
+bool translate(const SDL_Event& e, WindowMessage* msg) {
+    *msg = WindowMessage{};
+    switch (e.type) {
+        case SDL_QUIT:
+            msg->message = WM_CLOSE;
+            return true;
+        case SDL_WINDOWEVENT:
+            switch (e.window.event) {
+                case SDL_WINDOWEVENT_CLOSE:
+                    msg->message = WM_CLOSE;
+                    return true;
+                case SDL_WINDOWEVENT_SIZE_CHANGED:
+                    msg->message = WM_SIZE;
+                    msg->lParam = makeLParam(e.window.data1, e.window.data2);
+                    return true;
+                case SDL_WINDOWEVENT_EXPOSED:
+                    msg->message = WM_PAINT;
+                    return true;
+                default:
+                    return false;
+            }
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: {
+            int vk = virtualKeyFromSdl(e.key.keysym);
+            if (vk == 0) return false;
+            msg->message = e.type == SDL_KEYDOWN ? WM_KEYDOWN : WM_KEYUP;
+            msg->wParam = (uintptr_t)vk;
+            return true;
+        }
+        case SDL_MOUSEMOTION:
+            sdl.pendingRelX += e.motion.xrel;
+            sdl.pendingRelY += e.motion.yrel;
+            msg->message = WM_MOUSEMOVE;
+            msg->lParam = makeLParam(e.motion.x, e.motion.y);
+            return true;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: {
+            bool down = e.type == SDL_MOUSEBUTTONDOWN;
+            if (e.button.button == SDL_BUTTON_LEFT) {
+                msg->message = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+            } else if (e.button.button == SDL_BUTTON_RIGHT) {
+                msg->message = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+            } else if (e.button.button == SDL_BUTTON_MIDDLE && !down) {
+                msg->message = WM_MBUTTONUP;
+            } else {
+                return false;
+            }
+            msg->lParam = makeLParam(e.button.x, e.button.y);
+            return true;
+        }
+        case SDL_MOUSEWHEEL:
+            // One notch is 120 units, as the standard mouse data format reports it.
+            sdl.pendingWheel += e.wheel.y * 120 * (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1);
+            return false;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+bool platInit() {
+    if (sdl.videoStarted) return true;
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const char* forced = std::getenv("SDL_VIDEODRIVER");
+    if (!(x11 && *x11) && !(wayland && *wayland) && !(forced && *forced)) {
+        std::snprintf(sdl.lastError, sizeof sdl.lastError,
+                      "DISPLAY is not set: start it under an X server or a Wayland session");
+        return false;
+    }
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+        setError("cannot open a display");
+        return false;
+    }
+    // The off-screen and dummy drivers stand in when no display is reachable;
+    // nobody would see the simulator there, so treat them as no display.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) {
+        std::snprintf(sdl.lastError, sizeof sdl.lastError,
+                      "set DISPLAY to an X server or run under a Wayland session");
+        SDL_Quit();
+        return false;
+    }
+    sdl.videoStarted = true;
+    return true;
+}
+
+const char* platLastError() { return sdl.lastError; }
+
+void platShutdown() {
+    if (sdl.videoStarted) SDL_Quit();
+    sdl.videoStarted = false;
+}
+
+DisplayModeResult platSetDisplayMode(int width, int height) {
+    SDL_DisplayMode current;
+    if (SDL_GetCurrentDisplayMode(0, &current) != 0) return DisplayModeResult::CouldNotEnum;
+    SDL_DisplayMode want = current;
+    want.w = width;
+    want.h = height;
+    SDL_DisplayMode closest;
+    if (!SDL_GetClosestDisplayMode(0, &want, &closest) || closest.w != width || closest.h != height) {
+        return DisplayModeResult::NotCompatible;
+    }
+    sdl.mode = closest;
+    sdl.haveMode = true;
+    return DisplayModeResult::Switched;
+}
+
+void platRestoreDisplayMode() {
+    // The desktop mode comes back when the full-screen window leaves full screen.
+    if (sdl.window && sdl.fullScreen) SDL_SetWindowFullscreen(sdl.window, 0);
+    sdl.haveMode = false;
+}
+
+bool platCreateWindow(const char* className, const char* title, int width, int height,
+                      bool fullScreen) {
+    (void)className;
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 5);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 5);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 5);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN;
+    int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
+    if (fullScreen) {
+        flags |= sdl.haveMode ? SDL_WINDOW_FULLSCREEN : SDL_WINDOW_BORDERLESS;
+        x = y = 0;
+    } else {
+        flags |= SDL_WINDOW_RESIZABLE;
+    }
+    sdl.window = SDL_CreateWindow(title, x, y, width, height, flags);
+    if (!sdl.window) {
+        setError("cannot create the window");
+        return false;
+    }
+    if (fullScreen && sdl.haveMode) SDL_SetWindowDisplayMode(sdl.window, &sdl.mode);
+    sdl.fullScreen = fullScreen;
+    SDL_RaiseWindow(sdl.window);
+    return true;
+}
+
+void platDestroyWindow() {
+    if (sdl.window) SDL_DestroyWindow(sdl.window);
+    sdl.window = nullptr;
+}
+
+void platGetClientSize(int* width, int* height) {
+    int w = 0, h = 0;
+    if (sdl.window) SDL_GL_GetDrawableSize(sdl.window, &w, &h);
+    if (width) *width = w;
+    if (height) *height = h;
+}
+
+void platShowCursor(bool show) { SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE); }
+
+bool platCreateGlContext() {
+    if (!sdl.window) return false;
+    sdl.context = SDL_GL_CreateContext(sdl.window);
+    if (!sdl.context) {
+        setError("cannot create the OpenGL context");
+        return false;
+    }
+    SDL_GL_MakeCurrent(sdl.window, sdl.context);
+    SDL_GL_SetSwapInterval(0);  // the loop renders whenever idle, never waits
+    return true;
+}
+
+void platDeleteGlContext() {
+    if (sdl.context) {
+        SDL_GL_MakeCurrent(sdl.window, nullptr);
+        SDL_GL_DeleteContext(sdl.context);
+    }
+    sdl.context = nullptr;
+}
+
+bool platHasGlContext() { return sdl.context != nullptr; }
+
+void platSwapBuffers() {
+    if (sdl.window && sdl.context) SDL_GL_SwapWindow(sdl.window);
+}
+
+bool platPeekMessage(WindowMessage* msg) {
+    if (sdl.quitPosted) {
+        sdl.quitPosted = false;
+        *msg = WindowMessage{};
+        msg->message = WM_QUIT;
+        msg->wParam = (uintptr_t)sdl.quitCode;
+        return true;
+    }
+    if (!sdl.videoStarted) return false;
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        if (translate(e, msg)) return true;
+    }
+    return false;
+}
+
+void platPostQuitMessage(int exitCode) {
+    sdl.quitPosted = true;
+    sdl.quitCode = exitCode;
+}
+
+bool platKeyHeld(int virtualKey) {
+    SDL_Keymod mod = SDL_GetModState();
+    if (virtualKey == VK_SHIFT) return (mod & KMOD_SHIFT) != 0;
+    if (virtualKey == VK_CONTROL) return (mod & KMOD_CTRL) != 0;
+    return false;
+}
+
+uint32_t platTimeMs() {
+    if (!sdl.videoStarted) SDL_InitSubSystem(SDL_INIT_TIMER);
+    return SDL_GetTicks();
+}
+
+void platMessageBox(const char* text, const char* caption) {
+    std::fprintf(stderr, "%s: %s\n", caption ? caption : "", text ? text : "");
+    const char* quiet = std::getenv("VORIX_NO_DIALOGS");
+    if (quiet && *quiet) return;
+    if (!sdl.videoStarted) return;
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption ? caption : "", text ? text : "",
+                             sdl.window);
+}
+
+bool platMouseDeviceOpen() {
+    sdl.mouseOpen = sdl.videoStarted;
+    sdl.pendingRelX = sdl.pendingRelY = sdl.pendingWheel = 0;
+    return sdl.mouseOpen;
+}
+
+void platMouseDeviceClose() { sdl.mouseOpen = false; }
+
+bool platPollMouseDevice(PlatMouseState* state) {
+    if (!sdl.mouseOpen || !state) return false;
+    state->relX = sdl.pendingRelX;
+    state->relY = sdl.pendingRelY;
+    state->wheel = sdl.pendingWheel;
+    sdl.pendingRelX = sdl.pendingRelY = sdl.pendingWheel = 0;
+    Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
+    state->button0 = (buttons & SDL_BUTTON_LMASK) != 0;
+    state->button1 = (buttons & SDL_BUTTON_RMASK) != 0;
+    state->button2 = (buttons & SDL_BUTTON_MMASK) != 0;
+    return true;
+}

@@ -1,0 +1,69 @@
+# Shared steps of the end-to-end tests: a private Xvfb screen of 800x600, the
+# simulator started in it, its window found by title, and clean-up on exit.
+set -u
+BUILD_DIR=$(cd "${1:?build dir}" && pwd)
+TITLE="VORIX - Ejection seat simulation version 1.0"
+XVFB_PID=""
+APP_PID=""
+WORK=$(mktemp -d)
+
+cleanup() {
+    [ -n "$APP_PID" ] && kill -9 "$APP_PID" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; [ -f "$WORK/app.err" ] && sed 's/^/  app: /' "$WORK/app.err" | tail -20; exit 1; }
+
+start_xvfb() {
+    local size=${1:-800x600x24}
+    exec 9>"$WORK/display"
+    Xvfb -displayfd 9 -screen 0 "$size" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [ -s "$WORK/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$WORK/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$WORK/display")"
+}
+
+# start_app [args...]: runs build/vorix from the build folder, as users do.
+start_app() {
+    (cd "$BUILD_DIR" && VORIX_NO_DIALOGS=1 LIBGL_ALWAYS_SOFTWARE=1 exec ./vorix "$@") \
+        >"$WORK/app.out" 2>"$WORK/app.err" &
+    APP_PID=$!
+}
+
+# wait_window: sets WINDOW to the id of the simulator's window.
+wait_window() {
+    WINDOW=""
+    for _ in $(seq 300); do
+        WINDOW=$(xdotool search --name "^${TITLE}\$" 2>/dev/null | head -n1)
+        [ -n "$WINDOW" ] && break
+        kill -0 "$APP_PID" 2>/dev/null || fail "simulator exited before its window appeared"
+        sleep 0.1
+    done
+    [ -n "$WINDOW" ] || fail "no window titled '$TITLE'"
+}
+
+window_size() { xdotool getwindowgeometry --shell "$WINDOW" | awk -F= '/^(WIDTH|HEIGHT)=/{printf "%s ", $2}' | sed 's/ $//'; }
+
+# wait_exit SECONDS: waits for the simulator to end; sets APP_CODE.
+wait_exit() {
+    local limit=$(( ${1:-20} * 10 ))
+    for _ in $(seq "$limit"); do
+        if ! kill -0 "$APP_PID" 2>/dev/null; then
+            wait "$APP_PID"
+            APP_CODE=$?
+            APP_PID=""
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "simulator still running after ${1:-20} s"
+}
+
+# screenshot FILE: the whole screen as a PNG.
+screenshot() { import -window root "$1"; }
