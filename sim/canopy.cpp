@@ -50,7 +50,10 @@ void hingedPhase(CanopyBody& b) {
             Vec3 up(0.0f, 0.0f, 1.0f);
             rotateAboutLateralAxis(up, -p);
             up = turnByLaunchAngles(up, b.launchAnglesDeg);
-            double q = angleOf(up.y, up.z);
+            // The angle of the turned normal in the vertical plane, taken as
+            // angleOf(vertical, fore-aft): the weight's closing pull then grows
+            // with the opening angle from zero when the canopy is shut.
+            double q = angleOf(up.z, up.y);
             weightForce = std::cos((q - 270.0) * kRadPerDeg) * (-9.8) * b.massKg;
         }
 

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "tests/sim/sim_fixture.h"
+
+TEST(SimRecords, StartUpValues) {
+    auto sim = makeDefaultSim();
+    const SimParams& p = sim->params;
+    EXPECT_FLOAT_EQ(p.cgOffsetZ, -0.33f);
+    EXPECT_FLOAT_EQ(p.seatBackAngleDeg, 18.0f);
+    EXPECT_FLOAT_EQ(p.rocketOnsetRate, 150.0f);
+    EXPECT_FLOAT_EQ(p.catapultThrustLb, 7900.0f);
+    EXPECT_FLOAT_EQ(p.rocketThrustLb, 4500.0f);
+    EXPECT_FLOAT_EQ(p.mainChuteCd, 1.56f);
+    EXPECT_FLOAT_EQ(p.drogueDiameterM, 0.702f);
+    EXPECT_EQ(p.countdownS, 0.3);
+    EXPECT_EQ(p.canopyDelayS, 0.30000001192092896);
+    EXPECT_FALSE(p.applyGOnFighter);
+    EXPECT_FLOAT_EQ(p.totalMassKg, 211.42f);
+    EXPECT_EQ(sim->attitude.headingDeg, 0.0f);
+    EXPECT_EQ(sim->fighterPosition.altitude, 5.0);
+    EXPECT_EQ(sim->constants.dt, 0.001);
+    EXPECT_EQ(sim->constants.catapultStrokeM, 0.99);
+    EXPECT_EQ(sim->constants.rocketCantDeg, -22.0);
+
+    EXPECT_FLOAT_EQ(sim->mainChute.reefLength, 14.4f);
+    EXPECT_FLOAT_EQ(sim->drogue.reefLength, 1.2f);
+    EXPECT_FLOAT_EQ(sim->mainChute.fullLength, 45.0f);
+    EXPECT_FLOAT_EQ(sim->drogue.fullLength, 4.0f);
+    EXPECT_NEAR(sim->mainChute.areaM2, 26.42, 0.005);  // pi * 2.9^2
+}
+
+TEST(SimRecords, ZeroZeroResetSetsTheHomeColumnOnly) {
+    auto sim = makeDefaultSim();
+    sim->params.canopyMassKg = 123.0f;
+    sim->params.sinkRateFtS = 40.0f;
+    sim->params.initialTasKt = 300.0f;
+    sim->params.mainChuteDiameterM = 7.0f;
+    sim->constants.catapultStrokeM = 2.0;
+    sim->fighterPosition = {10.0, 20.0, 3000.0};
+    resetToZeroZero(*sim, 1000);
+    const SimParams& p = sim->params;
+    EXPECT_FLOAT_EQ(p.cgOffsetZ, -0.43f);
+    EXPECT_FLOAT_EQ(p.rocketOnsetRate, 120.0f);
+    EXPECT_FLOAT_EQ(p.catapultThrustLb, 8400.0f);
+    EXPECT_FLOAT_EQ(p.rocketThrustLb, 4800.0f);
+    EXPECT_FLOAT_EQ(p.mainChuteCd, 1.55f);
+    EXPECT_EQ(p.initialTasKt, 0.0f);
+    EXPECT_EQ(sim->constants.catapultStrokeM, 0.99);
+    EXPECT_FLOAT_EQ(p.mainChuteDiameterM, 5.8f);
+    EXPECT_NEAR(sim->mainChute.areaM2, 26.42, 0.005);
+    // Unchanged by HOME.
+    EXPECT_FLOAT_EQ(p.canopyMassKg, 123.0f);
+    EXPECT_FLOAT_EQ(p.sinkRateFtS, 40.0f);
+    EXPECT_EQ(sim->attitude.headingDeg, 360.0f);
+    EXPECT_EQ(sim->attitude.rollDeg, 360.0f);
+    EXPECT_EQ(sim->fighterPosition.x, 0.0);
+    EXPECT_EQ(sim->fighterPosition.altitude, 0.0);
+    // Derived values are recomputed for the new thrust.
+    EXPECT_NEAR(sim->derived.catapultG, 8400.0 / 0.2248 / 211.42 / 9.8, 1e-3);
+    EXPECT_EQ(sim->clocks.startTimeMs, 1000u);
+}
+
+TEST(SimRecords, AttitudeNormalisation) {
+    FighterAttitude a;
+    FighterPosition pos;
+    SimParams p;
+    a = {0.0f, -10.0f, 370.0f};
+    pos.altitude = -3.0;
+    p.seatBackAngleDeg = 360.0f;
+    normalizeAttitude(a, pos, p);
+    EXPECT_EQ(a.headingDeg, 360.0f);
+    EXPECT_EQ(a.pitchDeg, 350.0f);
+    EXPECT_EQ(a.rollDeg, 10.0f);
+    EXPECT_EQ(pos.altitude, 0.0);
+    EXPECT_EQ(p.seatBackAngleDeg, 0.0f);
+
+    a = {360.0f, 180.0f, 5.0f};
+    p.seatBackAngleDeg = -10.0f;
+    normalizeAttitude(a, pos, p);
+    EXPECT_EQ(a.headingDeg, 360.0f);
+    EXPECT_EQ(a.pitchDeg, 180.0f);
+    EXPECT_EQ(a.rollDeg, 5.0f);
+    EXPECT_EQ(p.seatBackAngleDeg, 350.0f);
+
+    p.seatBackAngleDeg = 365.0f;
+    normalizeAttitude(a, pos, p);
+    EXPECT_EQ(p.seatBackAngleDeg, 5.0f);
+    p.seatBackAngleDeg = 0.0f;  // 0 stays 0 for the seat back
+    normalizeAttitude(a, pos, p);
+    EXPECT_EQ(p.seatBackAngleDeg, 0.0f);
+
+    // Values from a hand-edited preset still land in range.
+    a = {1000.0f, -1000.0f, 720.0f};
+    normalizeAttitude(a, pos, p);
+    EXPECT_NEAR(a.headingDeg, 280.0f, 1e-3);
+    EXPECT_NEAR(a.pitchDeg, 80.0f, 1e-3);
+    EXPECT_EQ(a.rollDeg, 360.0f);
+}
+
+TEST(SimRecords, FighterGeometryDefaultsFromTheCockpitPlacement) {
+    FighterGeometry g;
+    EXPECT_EQ(g.cockpitOffset.y, 4.0f);
+    EXPECT_NEAR(g.seatMountingHeightM(), 2.3, 1e-6);
+    g.seatStartOffset.z = -0.5f;
+    EXPECT_NEAR(g.seatMountingHeightM(), 1.8, 1e-6);
+    EXPECT_EQ(&fighterGeometry, &simulation.geometry);
+}
