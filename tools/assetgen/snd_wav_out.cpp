@@ -2,46 +2,48 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "assets/atomic_write.h"
 
 namespace {
 
-void putU16(std::vector<uint8_t>& b, uint32_t v) {
-    b.push_back((uint8_t)(v & 0xFF));
-    b.push_back((uint8_t)((v >> 8) & 0xFF));
+// Little-endian writers into a buffer sized beforehand.
+uint8_t* putU16(uint8_t* p, uint32_t v) {
+    p[0] = (uint8_t)(v & 0xFF);
+    p[1] = (uint8_t)((v >> 8) & 0xFF);
+    return p + 2;
 }
 
-void putU32(std::vector<uint8_t>& b, uint32_t v) {
-    putU16(b, v & 0xFFFF);
-    putU16(b, v >> 16);
-}
+uint8_t* putU32(uint8_t* p, uint32_t v) { return putU16(putU16(p, v & 0xFFFF), v >> 16); }
 
-void putId(std::vector<uint8_t>& b, const char* id) { b.insert(b.end(), id, id + 4); }
+uint8_t* putId(uint8_t* p, const char* id) {
+    std::memcpy(p, id, 4);
+    return p + 4;
+}
 
 }  // namespace
 
 std::vector<uint8_t> encodeWav16Mono(const Signal& samples, int sampleRate) {
     const uint32_t dataBytes = (uint32_t)samples.size() * 2;
-    std::vector<uint8_t> b;
-    b.reserve(44 + dataBytes);
-    putId(b, "RIFF");
-    putU32(b, 36 + dataBytes);
-    putId(b, "WAVE");
-    putId(b, "fmt ");
-    putU32(b, 16);
-    putU16(b, 1);  // integer PCM
-    putU16(b, 1);  // mono
-    putU32(b, (uint32_t)sampleRate);
-    putU32(b, (uint32_t)sampleRate * 2);
-    putU16(b, 2);
-    putU16(b, 16);
-    putId(b, "data");
-    putU32(b, dataBytes);
+    std::vector<uint8_t> b(44 + (size_t)dataBytes);
+    uint8_t* p = b.data();
+    p = putId(p, "RIFF");
+    p = putU32(p, 36 + dataBytes);
+    p = putId(p, "WAVE");
+    p = putId(p, "fmt ");
+    p = putU32(p, 16);
+    p = putU16(p, 1);  // integer PCM
+    p = putU16(p, 1);  // mono
+    p = putU32(p, (uint32_t)sampleRate);
+    p = putU32(p, (uint32_t)sampleRate * 2);
+    p = putU16(p, 2);
+    p = putU16(p, 16);
+    p = putId(p, "data");
+    p = putU32(p, dataBytes);
     for (float v : samples) {
         float c = v > 1.0f ? 1.0f : (v < -1.0f ? -1.0f : v);
-        long q = std::lround(c * 32767.0f);
-        putU16(b, (uint32_t)(uint16_t)(int16_t)q);
+        p = putU16(p, (uint32_t)(uint16_t)(int16_t)std::lround(c * 32767.0f));
     }
     return b;
 }
