@@ -166,10 +166,10 @@ Canvas seatFront() {
     c.fillDisc(256, 330, 18, rgb(0.8f, 0.8f, 0.82f));
     c.polyline({{236, 440}, {236, 470}, {276, 470}, {276, 440}}, 5, accent);           // handle
     c.polygon({{128, 130}, {156, 110}, {156, 150}}, rgb(0.9f, 0.2f, 0.15f));           // canopy breaker / pin flag
-    callout(c, 420, 80, 290, 80, "Drogue & headbox", Align::Left);
-    callout(c, 420, 200, 286, 180, "Shoulder harness", Align::Left);
-    callout(c, 420, 330, 272, 330, "Quick-release box", Align::Left);
-    callout(c, 420, 470, 276, 462, "Firing handle", Align::Left);
+    callout(c, 372, 80, 290, 80, "Drogue & headbox", Align::Left);
+    callout(c, 372, 200, 286, 180, "Shoulder harness", Align::Left);
+    callout(c, 372, 330, 272, 330, "Quick-release box", Align::Left);
+    callout(c, 372, 470, 276, 462, "Firing handle", Align::Left);
     callout(c, 20, 180, 156, 200, "Side beam", Align::Left);
     callout(c, 20, 410, 200, 410, "Survival kit", Align::Left);
     callout(c, 20, 120, 140, 130, "Safety pin flag", Align::Left);
@@ -377,19 +377,24 @@ Canvas modeTable() {
 
 Canvas seatBackAngle() {
     Canvas c = page("Seat-back angle and thrust line", "");
-    SeatView v{300, 380, 1.0f, 18};
+    SeatView v{290, 350, 0.9f, 18};
     drawSeat(c, v, true);
     Point top = v.at(12, -300), base = v.at(12, 60);
     c.line(base.x, base.y, base.x, top.y, 1.5f, dim);
     c.line(base.x, base.y, top.x, top.y, 1.5f, accent);
-    text(c, base.x + 16, 150, "18 deg", 16, accent, Align::Left, Face::SansBold);
+    text(c, top.x + 8, top.y + 14, "18 deg", 16, accent, Align::Left, Face::SansBold);
     Point cg = v.at(-40, -70);
+    Point nozzle = v.at(-12, 58);
+    for (float t = 0; t < 1; t += 0.08f)  // dashed thrust line up to the CG
+        c.line(nozzle.x + (cg.x - nozzle.x) * t, nozzle.y + (cg.y - nozzle.y) * t, nozzle.x + (cg.x - nozzle.x) * (t + 0.04f),
+               nozzle.y + (cg.y - nozzle.y) * (t + 0.04f), 1.5f, rgb(1, 0.4f, 0.3f));
+    arrow(c, nozzle.x, nozzle.y, nozzle.x + (cg.x - nozzle.x) * 0.35f, nozzle.y + (cg.y - nozzle.y) * 0.35f, 3,
+          rgb(1, 0.4f, 0.3f));
+    text(c, nozzle.x + 10, nozzle.y + 14, "rocket thrust", 12, rgb(1, 0.55f, 0.45f));
     c.fillDisc(cg.x, cg.y, 9, rgb(1, 1, 1));
     c.fillRect(cg.x - 9, cg.y - 1, cg.x + 9, cg.y + 1, rgb(0, 0, 0));
     c.fillRect(cg.x - 1, cg.y - 9, cg.x + 1, cg.y + 9, rgb(0, 0, 0));
     text(c, cg.x - 14, cg.y - 14, "CG", 14, ink, Align::Right, Face::SansBold);
-    Point n0 = v.at(-12, 62), n1 = v.at(-80, 330);
-    arrow(c, n1.x, n1.y, n0.x, n0.y, 3, rgb(1, 0.4f, 0.3f));
     text(c, 20, 470, "The rocket thrust passes close to the seat/man CG;", 12, dim);
     text(c, 20, 486, "moving the CG (CG off on Z) makes the seat pitch.", 12, dim);
     return c;
@@ -400,7 +405,7 @@ Canvas canopyJettison() {
     fighterSide(c, 240, 360, 2.6f, rgb(0.5f, 0.53f, 0.58f));
     for (int k = 0; k < 4; ++k) {
         float a = k * 30.0f * pi / 180.0f;
-        float hx = 150, hy = 335;  // hinge at the rear of the canopy
+        float hx = 228, hy = 338;  // hinge at the rear of the canopy
         Point tip{hx - 70 * std::cos(a), hy - 70 * std::sin(a)};
         Rgba col = rgb(0.4f, 0.7f, 0.95f, 0.35f + 0.2f * k);
         c.line(hx, hy, tip.x, tip.y, 8, col);
@@ -438,19 +443,21 @@ Canvas modeFiveSensing() {
     text(c, p.x1 - 4, p.py(18000) - 6, "18,000 ft", 12, modeColours[3], Align::Right);
     std::vector<Point> fall;
     float tCross = 0;
-    for (int k = 0; k <= 120; ++k) {
-        float t = k * 0.5f;
-        float h = 30000 + 600 * t - 9.8f * 3.28f * 0.5f * std::min(t, 12.0f) * std::min(t, 12.0f) -
-                  std::max(0.0f, t - 12) * 9.8f * 3.28f * 12;
-        h = std::max(h, 10000.0f);
+    // Seat and man leave the fighter climbing, slow down and fall at a
+    // steady speed in the thin air (a rough 1 g fall, 330 ft/s at most).
+    float h = 30000, v = 80;
+    for (int k = 0; k <= 600; ++k) {
+        float t = k * 0.1f;
         if (tCross == 0 && h < 18000) tCross = t;
-        fall.push_back({p.px(t), p.py(h)});
+        if (k % 5 == 0) fall.push_back({p.px(t), p.py(std::max(h, 10000.0f))});
+        v = std::max(v - 32.2f * 0.1f, -330.0f);
+        h += v * 0.1f;
     }
     c.polyline(fall, 3, modeColours[4]);
     c.line(p.px(4.8f), p.y0, p.px(4.8f), p.y1, 1.5f, accent);
     text(c, p.px(4.8f) + 4, p.y0 + 14, "sensing from 4.80 s", 12, accent);
     c.fillDisc(p.px(tCross), p.py(18000), 6, rgb(1, 1, 1));
-    text(c, p.px(tCross) + 8, p.py(18000) + 18, "drogue release, chute +0.07 s", 12, ink);
+    text(c, p.px(tCross) - 8, p.py(18000) + 20, "drogue release, chute +0.07 s", 12, ink, Align::Right);
     text(c, 90, 490, "t = crossing time - 4.80 s", 12, dim);
     return c;
 }

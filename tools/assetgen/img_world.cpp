@@ -479,14 +479,15 @@ Canvas canopyMask() {
 
 bool writeWorldImages(const std::string& dir) {
     bool ok = writeJpeg(dir, "grass.jpg", grass());
+    // Ground and sky repeat in both directions: either row order shows the same.
     ok = writeJpeg(dir, "bigsky.jpg", sky()) && ok;
-    ok = writeJpeg(dir, "w.jpg", wall(wallStyle(0))) && ok;
+    ok = writeJpeg(dir, "w.jpg", wall(wallStyle(0)), JpegRows::BottomFirst) && ok;
     for (int k = 1; k <= 11; ++k) {
         char name[32];
         std::snprintf(name, sizeof name, "wall%d.jpg", k);
-        ok = writeJpeg(dir, name, wall(wallStyle(k))) && ok;
+        ok = writeJpeg(dir, name, wall(wallStyle(k)), JpegRows::BottomFirst) && ok;
     }
-    ok = writeJpeg(dir, "sy_a1.jpg", airfieldFront()) && ok;
+    ok = writeJpeg(dir, "sy_a1.jpg", airfieldFront(), JpegRows::BottomFirst) && ok;
     ok = writeBmp(dir, "tower.bmp", towerWall()) && ok;
     ok = writeTga(dir, "towertop.tga", towerCab()) && ok;
     ok = writeTga(dir, "tree1.tga", treeConifer()) && ok;

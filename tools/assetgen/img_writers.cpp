@@ -98,7 +98,7 @@ std::vector<unsigned char> encodeBmp(const Canvas& c) {
     return out;
 }
 
-bool encodeJpeg(const Canvas& c, int quality, std::vector<unsigned char>& out) {
+bool encodeJpeg(const Canvas& c, int quality, JpegRows order, std::vector<unsigned char>& out) {
     jpeg_compress_struct cinfo;
     JpegErrorExit err;
     unsigned char* buffer = nullptr;
@@ -120,8 +120,9 @@ bool encodeJpeg(const Canvas& c, int quality, std::vector<unsigned char>& out) {
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, quality, TRUE);
     jpeg_start_compress(&cinfo, TRUE);
-    // File row 0 is the picture's bottom row (see the header).
-    for (int y = c.height() - 1; y >= 0; --y) {
+    const bool bottomFirst = order == JpegRows::BottomFirst;
+    for (int i = 0; i < c.height(); ++i) {
+        const int y = bottomFirst ? c.height() - 1 - i : i;
         for (int x = 0; x < c.width(); ++x) {
             const Rgba& p = c.at(x, y);
             row[x * 3 + 0] = toByte(p.r);
@@ -146,9 +147,9 @@ bool writeBmp(const std::string& dataDir, const char* name, const Canvas& canvas
     return writeBytes(dataDir, name, encodeBmp(canvas));
 }
 
-bool writeJpeg(const std::string& dataDir, const char* name, const Canvas& canvas, int quality) {
+bool writeJpeg(const std::string& dataDir, const char* name, const Canvas& canvas, JpegRows rows, int quality) {
     std::vector<unsigned char> bytes;
-    if (!encodeJpeg(canvas, quality, bytes)) {
+    if (!encodeJpeg(canvas, quality, rows, bytes)) {
         std::fprintf(stderr, "vorix-assetgen: JPEG encoding failed for %s\n", name);
         return false;
     }

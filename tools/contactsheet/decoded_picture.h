@@ -1,6 +1,8 @@
 // Reads one Data image through the program's own decoders and turns it into a
-// picture the way the program shows it: texture row 0 (the first row the
-// decoder hands out, which the program uploads as t = 0) at the bottom.
+// picture the way the program shows it. The first row a decoder hands out is
+// texture row 0 (t = 0); rowZeroAtBottom says whether the surfaces using the
+// image map t = 0 at their bottom (TGA, BMP, building walls) or at their top
+// (the other JPEG pictures).
 #pragma once
 
 #include <string>
@@ -16,4 +18,4 @@ struct DecodedPicture {
     Canvas picture{1, 1};
 };
 
-DecodedPicture decodeForDisplay(const std::string& path, ImageKind kind);
+DecodedPicture decodeForDisplay(const std::string& path, ImageKind kind, bool rowZeroAtBottom);

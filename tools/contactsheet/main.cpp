@@ -33,6 +33,12 @@ std::vector<Entry> allEntries() {
     return list;
 }
 
+// JPEG pictures the world maps with t = 0 at the bottom (building walls);
+// the ground and sky repeat, so their way up does not matter.
+bool jpegRowZeroAtBottom(const std::string& name) {
+    return name == "w.jpg" || name.compare(0, 4, "wall") == 0 || name == "sy_a1.jpg";
+}
+
 Rgba checker(int x, int y) {
     bool light = ((x / 8) + (y / 8)) % 2 == 0;
     return light ? rgb(0.42f, 0.42f, 0.45f) : rgb(0.3f, 0.3f, 0.33f);
@@ -105,7 +111,7 @@ int main(int argc, char** argv) {
     Canvas sheet(columns * cellW, rows * cellH + 30, rgb(0.16f, 0.17f, 0.2f));
     TextStyle title;
     title.size = 16;
-    drawText(sheet, 10, 21, "VORIX Data images as the program shows them (t = 0 at the bottom)", title);
+    drawText(sheet, 10, 21, "VORIX Data images, upright as the program maps them", title);
     TextStyle label;
     label.size = 11;
     label.align = Align::Centre;
@@ -113,7 +119,8 @@ int main(int argc, char** argv) {
     for (size_t i = 0; i < entries.size(); ++i) {
         int ox = static_cast<int>(i % columns) * cellW + (cellW - boxSide) / 2;
         int oy = 30 + static_cast<int>(i / columns) * cellH + 4;
-        DecodedPicture pic = decodeForDisplay(dataDir + "/" + entries[i].name, entries[i].kind);
+        const bool bottomUp = entries[i].kind != ImageKind::Jpeg || jpegRowZeroAtBottom(entries[i].name);
+        DecodedPicture pic = decodeForDisplay(dataDir + "/" + entries[i].name, entries[i].kind, bottomUp);
         std::string text = entries[i].name;
         if (pic.ok) {
             placeInCell(sheet, pic, ox, oy);
