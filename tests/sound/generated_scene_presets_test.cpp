@@ -155,45 +155,29 @@ TEST_F(StarterScenes, EveryPresetIsConsistentWithItself) {
     }
 }
 
-TEST_F(StarterScenes, ZeroZeroSceneHoldsTheHomeState) {
-    const Preset* p = find("Zero-zero");
-    ASSERT_NE(p, nullptr);
-    ASSERT_EQ(p->values.size(), (size_t)V::count);
-    const std::vector<float>& v = p->values;
-    EXPECT_FLOAT_EQ(v[V::cgOffsetZ], -0.43f);
-    EXPECT_FLOAT_EQ(v[V::rocketOnsetRate], 120.0f);
-    EXPECT_FLOAT_EQ(v[V::catapultThrustLb], 8400.0f);
-    EXPECT_FLOAT_EQ(v[V::rocketThrustLb], 4800.0f);
-    EXPECT_FLOAT_EQ(v[V::mainChuteCd], 1.55f);
-    EXPECT_FLOAT_EQ(v[V::seatMassKg], 103.42f);
-    EXPECT_EQ(v[V::initialTasKt], 0.0f);
-    EXPECT_EQ(v[V::sinkRateFtS], 0.0f);
-    EXPECT_EQ(v[V::headingDeg], 360.0f);
-    EXPECT_EQ(v[V::pitchDeg], 360.0f);
-    EXPECT_EQ(v[V::rollDeg], 360.0f);
-    EXPECT_EQ(v[V::fighterAltitude], 0.0f);
-    EXPECT_EQ(v[V::cameraMode], 0.0f);
-    EXPECT_EQ(v[V::cameraYaw], 270.0f);
-    EXPECT_EQ(v[V::cameraPitch], 1.0f);
-    EXPECT_FLOAT_EQ(v[V::freeCameraX], -100.0f);
-    EXPECT_FLOAT_EQ(v[V::freeCameraZ], 1.55f);
-    EXPECT_EQ(v[V::fieldOfView], 50.0f);
-}
-
-TEST_F(StarterScenes, InvertedLowPassMatchesItsKey) {
-    const Preset* p = find("Inverted");
-    ASSERT_NE(p, nullptr);
-    ASSERT_EQ(p->values.size(), (size_t)V::count);
-    const std::vector<float>& v = p->values;
-    EXPECT_EQ(v[V::rollDeg], 180.0f);
-    EXPECT_EQ(v[V::headingDeg], 360.0f);
-    EXPECT_EQ(v[V::initialTasKt], 150.0f);
-    EXPECT_EQ(v[V::fighterAltitude], 45.0f);
-    EXPECT_EQ(v[V::cameraMode], 1.0f);
-    EXPECT_FLOAT_EQ(v[V::freeCameraX], -118.0f);
-    EXPECT_FLOAT_EQ(v[V::freeCameraY], -197.0f);
-    EXPECT_EQ(v[V::cameraYaw], 311.0f);
-    EXPECT_EQ(v[V::cameraPitch], 10.0f);
+// The zero-zero scene is the HOME key's state, the inverted pass the 0 key's.
+TEST_F(StarterScenes, KeySceneValuesMatchTheirKeys) {
+    struct Expect {
+        const char* scene;
+        int index;
+        float value;
+    };
+    const Expect expects[] = {
+        {"Zero-zero", V::cgOffsetZ, -0.43f},      {"Zero-zero", V::rocketOnsetRate, 120.0f},
+        {"Zero-zero", V::catapultThrustLb, 8400}, {"Zero-zero", V::mainChuteCd, 1.55f},
+        {"Zero-zero", V::initialTasKt, 0},        {"Zero-zero", V::rollDeg, 360},
+        {"Zero-zero", V::fighterAltitude, 0},     {"Zero-zero", V::cameraMode, 0},
+        {"Zero-zero", V::freeCameraX, -100},      {"Zero-zero", V::cameraPitch, 1},
+        {"Inverted", V::rollDeg, 180},            {"Inverted", V::initialTasKt, 150},
+        {"Inverted", V::fighterAltitude, 45},     {"Inverted", V::cameraMode, 1},
+        {"Inverted", V::freeCameraY, -197},       {"Inverted", V::cameraYaw, 311},
+    };
+    for (const Expect& e : expects) {
+        const Preset* p = find(e.scene);
+        ASSERT_NE(p, nullptr) << e.scene;
+        ASSERT_EQ(p->values.size(), (size_t)V::count);
+        EXPECT_FLOAT_EQ(p->values[(size_t)e.index], e.value) << e.scene << " value " << e.index + 1;
+    }
 }
 
 TEST_F(StarterScenes, ModeScenesSitInsideTheirEnvelope) {
