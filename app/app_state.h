@@ -19,7 +19,6 @@ struct AppState {
     int framePhase = 0;           // 0, 1, 2 for the frame-rate measurement
     float phase0Time = 0.0f;      // playback seconds at phase 0
     float framePairTime = 0.0f;   // playback seconds the last two frames took
-    double lastDescentStepTime = 0.0;  // seat time of the last live descent step
 };
 
 extern AppState app;

@@ -5,6 +5,8 @@
 #include "app/window.h"
 #include "input/window_proc.h"
 #include "platform/platform.h"
+#include "sim/playback.h"
+#include "sim/simulation.h"
 
 namespace {
 PlatMouseState mouseState;
@@ -14,10 +16,17 @@ void renderFrame() {
     if (!platHasGlContext()) return;
     // Mouse device poll (its motion drives the screen-edge and wheel camera moves).
     platPollMouseDevice(&mouseState);
+    // Frame rate from the playback clock, then the live descent once the
+    // computed window of the run is over.
+    PlaybackClocks& clocks = simulation.clocks;
+    measureFrameRate(app, clocks.elapsedMs, clocks.paused != 0, simulation.params.playSpeedDivisor);
+    if (clocks.elapsedMs != 0 && clocks.playing) advanceDescentForFrame(simulation);
     // Clear and reset the view.
     glClearColor(124 / 255.0f, 168 / 255.0f, 205 / 255.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
+    // The clocks advance after the drawing; the next frame draws what they say.
+    updatePlaybackClocks(clocks, platTimeMs(), simulation.params, simulation.times);
     platSwapBuffers();
 }
 
