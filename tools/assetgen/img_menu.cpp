@@ -141,10 +141,10 @@ void fighterPlan(Canvas& c, float cx, float cy, float scale, float angleDeg, con
         }
         return pts;
     };
-    std::vector<Point> wingR = {{3, -4}, {24, 8}, {24, 12}, {4, 12}};
-    std::vector<Point> wingL = {{-3, -4}, {-24, 8}, {-24, 12}, {-4, 12}};
-    std::vector<Point> tailR = {{3, 16}, {12, 22}, {12, 25}, {3, 24}};
-    std::vector<Point> tailL = {{-3, 16}, {-12, 22}, {-12, 25}, {-3, 24}};
+    std::vector<Point> wingR = {{4, -10}, {30, 9}, {30, 14}, {5, 13}};
+    std::vector<Point> wingL = {{-4, -10}, {-30, 9}, {-30, 14}, {-5, 13}};
+    std::vector<Point> tailR = {{4, 16}, {15, 24}, {15, 28}, {4, 27}};
+    std::vector<Point> tailL = {{-4, 16}, {-15, 24}, {-15, 28}, {-4, 27}};
     std::vector<Point> lex = {{0, -22}, {5, -6}, {-5, -6}};
     std::vector<Point> fuselage = {{0, -36}, {3, -26}, {4.5f, -10}, {5, 20}, {3.5f, 27}, {-3.5f, 27}, {-5, 20}, {-4.5f, -10}, {-3, -26}};
     c.polygon(place(wingR), shade);
@@ -169,8 +169,8 @@ Canvas dialogPicture() {
             float cl = fractalNoise(x / 40.0f, y / 14.0f, 0, 0, 4, 91);
             c.blend(x, y, rgb(0.7f, 0.6f, 0.65f), 0.4f * std::clamp((cl - 0.55f) * 4.0f, 0.0f, 1.0f));
         }
-    fighterPlan(c, 190, 62, 1.5f, 50, rgb(0.62f, 0.65f, 0.7f), rgb(0.45f, 0.48f, 0.53f));
-    c.line(160, 92, 90, 126, 3, rgb(1, 1, 1, 0.15f));  // contrail
+    fighterPlan(c, 186, 60, 1.35f, 55, rgb(0.62f, 0.65f, 0.7f), rgb(0.5f, 0.53f, 0.58f));
+    c.line(160, 80, 40, 124, 3, rgb(1, 1, 1, 0.15f));  // contrail
     TextStyle s;
     s.face = Face::SansBold;
     s.size = 11;

@@ -200,7 +200,7 @@ Canvas airfieldFront() {
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             float rib = 0.85f + 0.15f * std::cos(x * 2 * pi / 8.0f);
-            float grime = tileNoise(x, y, w, 32, 2, 41);
+            float grime = fractalNoise(x / 16.0f, y / 16.0f, w / 16, h / 16, 2, 41);  // repeats with the module
             c.at(x, y) = scaled(mix(rgb255(178, 184, 188), rgb255(150, 156, 160), grime), rib);
         }
     // Fascia at the top, plinth at the bottom (they meet when stacked).
