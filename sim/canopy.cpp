@@ -47,12 +47,17 @@ void hingedPhase(CanopyBody& b) {
         if (!b.released) {
             double area = sinP * b.areaM2 / 1.5;
             aeroForce = cd * density * area * startSpeed * startSpeed * 0.5 / b.massKg * b.massKg;
+            // The canopy's normal, opened by p and turned by the fighter's roll
+            // and pitch. The heading is left out: it turns the vertical plane
+            // itself, and applied here it would make the weight hold the
+            // canopy shut flying north but swing it open flying south.
             Vec3 up(0.0f, 0.0f, 1.0f);
             rotateAboutLateralAxis(up, -p);
-            up = turnByLaunchAngles(up, b.launchAnglesDeg);
-            // The angle of the turned normal in the vertical plane, taken as
-            // angleOf(vertical, fore-aft): the weight's closing pull then grows
-            // with the opening angle from zero when the canopy is shut.
+            rotateAboutForwardAxis(up, b.launchAnglesDeg.x);
+            rotateAboutLateralAxis(up, b.launchAnglesDeg.y);
+            // Its angle in the vertical plane, taken as angleOf(vertical,
+            // fore-aft): for the level fighter the weight term is then
+            // -9.8 m sin p, zero when shut and growing as the canopy opens.
             double q = angleOf(up.z, up.y);
             weightForce = std::cos((q - 270.0) * kRadPerDeg) * (-9.8) * b.massKg;
         }
@@ -105,6 +110,7 @@ void freeFlight(CanopyBody& b) {
 
     double p[3] = {b.startPosition.x, b.startPosition.y, b.startPosition.z};
     double v[3] = {b.startVelocity.x, b.startVelocity.y, b.startVelocity.z};
+    const double density = airDensity(b.startPosition.z);
     b.positionSamples[0] = b.startPosition;
     for (int i = 1; i < n; ++i) {
         double t = i * kStepS;
@@ -117,8 +123,9 @@ void freeFlight(CanopyBody& b) {
         double speed = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
         double D = 0.0;
         if (!(t < b.releaseTime)) {
+            // The canopy's density copy stays at its launch altitude, as on the hinge.
             double area = std::sin(pitch * kRadPerDeg) * b.areaM2;
-            D = dragAcceleration(canopyCd(b, pitch), speed, b.massKg, area, p[2]);
+            D = canopyCd(b, pitch) * density * area * speed * speed * 0.5 / b.massKg;
         }
         bool falling = t > b.releaseTime || b.applyG;
         for (int k = 0; k < 3; ++k) {

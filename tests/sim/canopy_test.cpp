@@ -81,3 +81,30 @@ TEST(Canopy, SampleIndexStaysInsideTheSamples) {
     EXPECT_EQ(canopySampleIndex(*body, 0.0125), 12);
     EXPECT_EQ(canopySampleIndex(*body, 1e9), body->stepCount - 1);
 }
+
+TEST(Canopy, HeadingDoesNotChangeTheSwing) {
+    auto north = std::make_unique<CanopyBody>();
+    auto south = std::make_unique<CanopyBody>();
+    CanopyLaunch l = launchAt(300.0f, Vec3(0.0f, -60.0f, 0.0f));
+    launchCanopy(*north, l);
+    l.launchAnglesDeg = Vec3(0.0f, 0.0f, 180.0f);
+    l.startVelocity = Vec3(0.0f, 60.0f, 0.0f);
+    launchCanopy(*south, l);
+    for (int i = 0; i < 2000; i += 50) ASSERT_EQ(north->pitchSamples[i], south->pitchSamples[i]) << i;
+}
+
+TEST(Canopy, WeakRocketLetsItFallBackShut) {
+    // 200 lb swings it about a third of the way; the weight closes it again.
+    auto body = std::make_unique<CanopyBody>();
+    launchCanopy(*body, launchAt(200.0f, Vec3()));
+    EXPECT_TRUE(body->opened);
+    EXPECT_TRUE(body->fellBack);
+    EXPECT_FALSE(body->released);
+    EXPECT_EQ(body->releaseTime, 9999.0f);
+    EXPECT_GT(body->fallBackTime, 0.5f);
+    EXPECT_LT(body->fallBackTime, 2.0f);
+    EXPECT_GT(body->pitchSamples[300], 10.0f);
+    int shut = canopySampleIndex(*body, body->fallBackTime);
+    for (int i = shut; i < body->stepCount; i += 101) ASSERT_EQ(body->pitchSamples[i], 0.0f) << i;
+    EXPECT_EQ(body->positionSamples[300].z, 0.0f);  // stays on the fighter
+}
