@@ -19,9 +19,11 @@ int stepLimit(const CanopyBody& b) {
 }
 
 double canopyCd(const CanopyBody& b, float pitchDeg) {
-    // Beyond 180 degrees the closed side faces the airflow.
-    long whole = (long)pitchDeg;
-    return (whole % 360 > 180) ? b.cdClosedSide : b.cdOpenSide;
+    // Beyond 180 degrees (of the whole-degree pitch, per turn) the closed
+    // side faces the airflow. fmod keeps a runaway pitch from overflowing.
+    double whole = std::trunc(pitchDeg);
+    if (!std::isfinite(whole)) return b.cdOpenSide;
+    return (std::fmod(whole, 360.0) > 180.0) ? b.cdClosedSide : b.cdOpenSide;
 }
 
 Vec3 turnByLaunchAngles(Vec3 v, const Vec3& angles) {
@@ -128,10 +130,12 @@ void freeFlight(CanopyBody& b) {
             D = canopyCd(b, pitch) * density * area * speed * speed * 0.5 / b.massKg;
         }
         bool falling = t > b.releaseTime || b.applyG;
+        const double sign[3] = {1.0, 1.0, 1.0};
+        double drag[3];
+        truncatedDragVector(D, v, speed, sign, drag);
         for (int k = 0; k < 3; ++k) {
-            double drag = speed > 0.0 ? std::fabs(std::trunc(D * v[k] / speed)) : 0.0;
             bool vertical = (k == 2);
-            integrateAxis(0.0, drag, kStepS, vertical && falling ? kGravityStepV(kStepS) : 0.0,
+            integrateAxis(0.0, drag[k], kStepS, vertical && falling ? kGravityStepV(kStepS) : 0.0,
                           vertical && falling ? kGravityStepP(kStepS) : 0.0, v[k], p[k]);
         }
         b.positionSamples[i] = Vec3((float)p[0], (float)p[1], (float)p[2]);

@@ -59,7 +59,8 @@ void computeChutePack(ChutePack& pack, const PackLaunch& l) {
         }
         double speed = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
         double D = dragAcceleration(kPackCd, speed, mass, area, l.baseAltitudeM + p[2]);
-        for (int k = 0; k < 3; ++k) a[k] = speed > 0.0 ? truncatedDrag(D * v[k] / speed, dragSign(v[k])) : 0.0;
+        const double sign[3] = {dragSign(v[0]), dragSign(v[1]), dragSign(v[2])};
+        truncatedDragVector(D, v, speed, sign, a);
     }
 }
 

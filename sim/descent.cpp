@@ -35,7 +35,8 @@ void descentBatch(DescentState& d, long steps, const SimParams& params, const Pa
         }
         double speed = std::sqrt(d.v[0] * d.v[0] + d.v[1] * d.v[1] + d.v[2] * d.v[2]);
         double D = dragAcceleration(params.mainChuteCd, speed, mass, main.areaM2, altitude);
-        for (int k = 0; k < 3; ++k) d.a[k] = speed > 0.0 ? truncatedDrag(D * d.v[k] / speed, dragSign(d.v[k])) : 0.0;
+        const double sign[3] = {dragSign(d.v[0]), dragSign(d.v[1]), dragSign(d.v[2])};
+        truncatedDragVector(D, d.v, speed, sign, d.a);
         d.batchAltitude[d.batchCount++] = (float)altitude;
     }
 }

@@ -22,7 +22,8 @@ struct FighterGeometry {
     // Extra turn of the canopy's frame relative to the fighter's, in degrees,
     // as (about the forward axis Y, about the lateral axis X, about the
     // vertical axis Z). The canopy's launch angles are the fighter's roll,
-    // pitch and heading plus these.
+    // pitch and heading plus these; they turn the canopy's release kick, and
+    // the first two also the weight term of its swing on the hinge.
     Vec3 canopyMountAnglesDeg{0.0f, 0.0f, 0.0f};
 
     // The seat's mounting height above the fighter position: the cockpit

@@ -54,6 +54,17 @@ inline double dragSign(double v) { return v >= 0.0 ? -1.0 : 1.0; }
 // opposes the motion.
 inline double truncatedDrag(double component, double sign) { return std::fabs(std::trunc(component)) * sign; }
 
+// The drag vector D * v / speed per axis, truncated, with the given signs.
+// Below D = 0.999 every component truncates to zero (|v_k| <= speed up to
+// rounding), so the divisions are skipped; the result is the same.
+inline void truncatedDragVector(double D, const double v[3], double speed, const double sign[3], double out[3]) {
+    if (speed > 0.0 && D >= 0.999) {
+        for (int k = 0; k < 3; ++k) out[k] = truncatedDrag(D * v[k] / speed, sign[k]);
+    } else {
+        for (int k = 0; k < 3; ++k) out[k] = 0.0 * sign[k];
+    }
+}
+
 // One millisecond of one axis: thrust F, drag magnitude |A| opposing V, and
 // the gravity terms gv, gp (zero except on z in free flight).
 inline void integrateAxis(double F, double absDrag, double dt, double gv, double gp, double& v, double& p) {

@@ -199,13 +199,12 @@ void computeSeatTrajectory(Simulation& sim, double seconds, const float v0[3], c
             largestDrag = D;
             largestDragTime = t;
         }
-        if (speed > 0.0) {
-            tr.ax[n] = truncatedDrag(D * vx / speed, sx);
-            tr.ay[n] = truncatedDrag(D * vy / speed, sy);
-            tr.az[n] = truncatedDrag(D * vz / speed, sz);
-        } else {
-            tr.ax[n] = tr.ay[n] = tr.az[n] = 0.0;
-        }
+        const double vNext[3] = {vx, vy, vz}, sign[3] = {sx, sy, sz};
+        double drag[3];
+        truncatedDragVector(D, vNext, speed, sign, drag);
+        tr.ax[n] = drag[0];
+        tr.ay[n] = drag[1];
+        tr.az[n] = drag[2];
         tr.dragForceN[i] = length3(tr.ax[n], tr.ay[n], tr.az[n]) * mass;
         tr.dragForceN[n] = 0.0;
         tr.phase[n] = (uint8_t)phase;
