@@ -37,6 +37,7 @@ bool deriveCatapult(SimParams& params, const SimConstants& constants, const Figh
         derived.catapultEndSpeedFtS = 0.0f;
         derived.catapultG = 0.0f;
         derived.rocketG = 0.0f;
+        if (!(M > 0.0f)) derived.gravityG = 0.0f;
         // No catapult force at all: the seat stays in the fighter instead of
         // being pushed by the vector of an earlier derivation.
         catapult.accel[0] = catapult.accel[1] = catapult.accel[2] = 0.0;

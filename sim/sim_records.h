@@ -100,3 +100,6 @@ void normalizeAttitude(FighterAttitude& attitude, FighterPosition& position, Sim
 
 // Seat + pilot + gear, summed in single precision.
 inline float totalMass(const SimParams& p) { return p.seatMassKg + p.pilotMassKg + p.gearMassKg; }
+
+// Lower bound of the catapult-thrust spinner: the total mass in lb.
+inline float catapultThrustMinLb(const SimParams& p) { return (float)(p.totalMassKg * 2.20462); }

@@ -16,6 +16,7 @@ TEST(SimRecords, StartUpValues) {
     EXPECT_EQ(p.canopyDelayS, 0.30000001192092896);
     EXPECT_FALSE(p.applyGOnFighter);
     EXPECT_FLOAT_EQ(p.totalMassKg, 211.42f);
+    EXPECT_NEAR(catapultThrustMinLb(p), 211.42 * 2.20462, 1e-3);
     EXPECT_EQ(sim->attitude.headingDeg, 0.0f);
     EXPECT_EQ(sim->fighterPosition.altitude, 5.0);
     EXPECT_EQ(sim->constants.dt, 0.001);
