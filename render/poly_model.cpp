@@ -154,6 +154,7 @@ struct Loader {
         if (text[0] == 'x') return LoadStop::Done;
         int two = twoLetterCode(text);
         if (two == kindCylinderOn) return cylinderLine(text + 3);
+        if (two == kindTextureOff) m.cylinderTexGen.active = false;
         if (two >= 0) return commandSlot(two);
         if (text[1] != ' ') return LoadStop::Continue;
         const char* numbers = text + 2;
