@@ -22,6 +22,7 @@ double canopyCd(const CanopyBody& b, float pitchDeg) {
     // Beyond 180 degrees (of the whole-degree pitch, per turn) the closed
     // side faces the airflow. fmod keeps a runaway pitch from overflowing.
     double whole = std::trunc(pitchDeg);
+    if (std::fabs(whole) < 1e15) return ((int64_t)whole % 360 > 180) ? b.cdClosedSide : b.cdOpenSide;
     if (!std::isfinite(whole)) return b.cdOpenSide;
     return (std::fmod(whole, 360.0) > 180.0) ? b.cdClosedSide : b.cdOpenSide;
 }
