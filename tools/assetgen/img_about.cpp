@@ -19,9 +19,13 @@ const Rgba accent = rgb(1.0f, 0.75f, 0.2f);
 const Rgba modeColours[5] = {rgb(0.25f, 0.7f, 0.35f), rgb(0.85f, 0.8f, 0.2f), rgb(0.9f, 0.45f, 0.15f),
                              rgb(0.3f, 0.55f, 0.9f), rgb(0.65f, 0.4f, 0.85f)};
 
+// The pictures are shown a good deal smaller than they are drawn, so every
+// text is set a little larger than its nominal size.
+constexpr float textScale = 1.15f;
+
 TextStyle style(float size, const Rgba& colour, Align align = Align::Left, Face face = Face::Sans) {
     TextStyle s;
-    s.size = size;
+    s.size = size * textScale;
     s.colour = colour;
     s.align = align;
     s.face = face;
@@ -39,7 +43,9 @@ Canvas page(const std::string& title, const std::string& subtitle) {
     c.fillRect(0, 0, side, 44, rgb(0.1f, 0.14f, 0.24f));
     c.fillRect(0, 44, side, 46, accent);
     text(c, 14, 29, title, 20, ink, Align::Left, Face::SansBold);
-    if (!subtitle.empty()) text(c, side - 12, 29, subtitle, 12, dim, Align::Right);
+    // The subtitle only where it clears the title.
+    const float room = side - 12 - (14 + textWidth(title, style(20, ink, Align::Left, Face::SansBold)) + 16);
+    if (!subtitle.empty() && textWidth(subtitle, style(12, dim)) <= room) text(c, side - 12, 29, subtitle, 12, dim, Align::Right);
     c.strokeRect(0, 0, side, side, 2, rgb(0.2f, 0.25f, 0.35f));
     return c;
 }
@@ -59,11 +65,15 @@ void arrow(Canvas& c, float x0, float y0, float x1, float y1, float width, const
     arrowHead(c, x0, y0, x1, y1, 6 + width * 2, col);
 }
 
-// A label with a leader line to the point it names.
+// A label with a leader line from the end of the text nearer the point.
 void callout(Canvas& c, float lx, float ly, float px, float py, const std::string& t, Align align) {
-    c.line(lx, ly - 4, px, py, 1.2f, dim);
+    const TextStyle s = style(12, ink, align);
+    const float w = textWidth(t, s);
+    const float textLeft = align == Align::Right ? lx - 3 - w : lx + 3;
+    const float startX = px > textLeft + w * 0.5f ? textLeft + w + 4 : textLeft - 4;
+    c.line(startX, ly - 5, px, py, 1.2f, dim);
     c.fillDisc(px, py, 2.5f, accent);
-    text(c, align == Align::Right ? lx - 3 : lx + 3, ly, t, 12, ink, align);
+    drawText(c, align == Align::Right ? lx - 3 : lx + 3, ly, t, s);
 }
 
 struct Plot {
@@ -277,7 +287,7 @@ Canvas trajectorySketch() {
     std::vector<Point> path;
     for (int k = 0; k <= 60; ++k) {
         float t = k / 60.0f;
-        path.push_back({125 + 260 * t, 385 - 290 * std::sin(std::min(1.0f, t * 1.3f) * pi * 0.5f) + 30 * t * t});
+        path.push_back({125 + 230 * t, 385 - 250 * std::sin(std::min(1.0f, t * 1.3f) * pi * 0.5f) + 40 * t * t});
     }
     c.polyline(path, 3, accent);
     auto mark = [&](float t, const std::string& name, float dx, float dy) {
@@ -290,10 +300,11 @@ Canvas trajectorySketch() {
     mark(0.05f, "2 catapult stroke", -10, 0);
     mark(0.18f, "3 rocket burn", -10, 0);
     mark(0.35f, "4 drogue", -10, -4);
-    mark(0.62f, "5 seat/man separation", 12, 18);
+    mark(0.62f, "5 seat/man separation", -12, 22);
     Point end = path.back();
     chuteIcon(c, end.x, end.y - 52, 30, rgb(0.85f, 0.6f, 0.2f));
-    text(c, end.x + 40, end.y - 60, "6 main parachute", 12, ink);
+    text(c, end.x + 38, end.y - 66, "6 main", 12, ink);
+    text(c, end.x + 38, end.y - 50, "parachute", 12, ink);
     std::vector<Point> descent = {{end.x, end.y}, {end.x + 12, 300}, {end.x + 16, 432}};
     c.polyline(descent, 2, dim);
     text(c, end.x + 24, 420, "7 descent", 12, ink);
@@ -371,7 +382,7 @@ Canvas modeTable() {
         for (int i = 0; i < 5; ++i) text(c, colX[i], y, rows[r][i], i == 0 ? 20 : 14, i == 0 ? modeColours[r] : ink, Align::Left, i == 0 ? Face::SansBold : Face::Sans);
     }
     text(c, 20, 470, "t = time between 4.80 s and the fall below 18,000 ft.", 12, dim);
-    text(c, 20, 490, "Mode 1 opens the main parachute at once, without a drogue.", 12, dim);
+    text(c, 20, 490, "In mode 1 the drogue is released before it can open.", 12, dim);
     return c;
 }
 
@@ -430,8 +441,10 @@ Canvas specSheet() {
         text(c, 34, y, lines[i][0], 16, dim);
         text(c, 478, y, lines[i][1], 18, ink, Align::Right, Face::SansBold);
     }
-    SeatView v{90, 470, 0.25f, 18};
+    SeatView v{440, 496, 0.22f, 18};
     drawSeat(c, v, false);
+    text(c, 34, 470, "Seat-back angle and weights are the defaults", 12, dim);
+    text(c, 34, 486, "of the CONTROL page.", 12, dim);
     return c;
 }
 
@@ -457,7 +470,7 @@ Canvas modeFiveSensing() {
     c.line(p.px(4.8f), p.y0, p.px(4.8f), p.y1, 1.5f, accent);
     text(c, p.px(4.8f) + 4, p.y0 + 14, "sensing from 4.80 s", 12, accent);
     c.fillDisc(p.px(tCross), p.py(18000), 6, rgb(1, 1, 1));
-    text(c, p.px(tCross) - 8, p.py(18000) + 20, "drogue release, chute +0.07 s", 12, ink, Align::Right);
+    text(c, p.px(tCross) - 8, p.py(18000) + 20, "main parachute sequence", 12, ink, Align::Right);
     text(c, 90, 490, "t = crossing time - 4.80 s", 12, dim);
     return c;
 }
