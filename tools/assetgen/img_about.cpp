@@ -421,8 +421,8 @@ Canvas canopyJettison() {
         Rgba col = rgb(0.4f, 0.7f, 0.95f, 0.35f + 0.2f * k);
         c.line(hx, hy, tip.x, tip.y, 8, col);
     }
-    arrow(c, 120, 180, 260, 110, 3, accent);
-    text(c, 270, 110, "released at 90 deg", 13, accent);
+    arrow(c, 238, 262, 320, 176, 3, accent);  // the freed canopy flies up and aft
+    text(c, 300, 160, "released at 90 deg", 13, accent);
     text(c, 20, 450, "The canopy rocket lifts the canopy about its rear hinge;", 12, dim);
     text(c, 20, 466, "once it passes its maximum pitch it flies free.", 12, dim);
     text(c, 20, 482, "Seat ejection waits the canopy delay (0.25 s).", 12, dim);
