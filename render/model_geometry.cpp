@@ -35,3 +35,12 @@ void fillFighterGeometry(const PolyModel& m, float pitchDeg, float rollDeg, floa
     double slopeDeg = (forward == 0.0 && drop == 0.0) ? 0.0 : std::atan2(drop, forward) * 180.0 / 3.141592653589793;
     geometry.canopyMountAnglesDeg = Vec3(0.0f, (float)slopeDeg, 0.0f);
 }
+
+bool loadFighterModel(const char* path, PolyModel& m, float pitchDeg, float rollDeg,
+                      float headingDeg, float seatBackAngleDeg, float rocketCantDeg, SeatAxes& axes,
+                      PartSnapshot& snapshot, FighterGeometry& geometry) {
+    if (!loadPolyModel(path, m)) return false;
+    initialPose(m, pitchDeg, rollDeg, headingDeg, seatBackAngleDeg, rocketCantDeg, axes, snapshot);
+    fillFighterGeometry(m, pitchDeg, rollDeg, headingDeg, geometry);
+    return true;
+}

@@ -3,6 +3,7 @@
 // canopy's hinge and mounting angles. GL-free.
 #pragma once
 
+#include "render/model_pose.h"
 #include "render/poly_model.h"
 #include "sim/fighter_geometry.h"
 
@@ -22,6 +23,14 @@ int canopyFarEdgeSlot(const PolyModel& m);
 //   it); roll and heading 0.
 void fillFighterGeometry(const PolyModel& m, float pitchDeg, float rollDeg, float headingDeg,
                          FighterGeometry& geometry);
+
+// The whole start-up (and reload) sequence: loads the model file, gives the
+// parts their initial pose for the fighter's attitude and seat-back angle, and
+// fills the geometry record. False when the file could not be loaded (the
+// model is then empty and the caller reports it).
+bool loadFighterModel(const char* path, PolyModel& m, float pitchDeg, float rollDeg,
+                      float headingDeg, float seatBackAngleDeg, float rocketCantDeg, SeatAxes& axes,
+                      PartSnapshot& snapshot, FighterGeometry& geometry);
 
 // Only the attitude-dependent value (seatStartOffset), for attitude changes.
 void refreshSeatStartOffset(const PolyModel& m, float pitchDeg, float rollDeg, float headingDeg,

@@ -44,7 +44,7 @@ D3 identity(const D3& p) { return p; }
 Face picture(int texture, const D3& bl, const D3& br, const D3& tr, const D3& tl) {
     Face f;
     f.texture = texture;
-    f.pts = {bl, br, tr, tl};
+    f.pts = std::vector<D3>{bl, br, tr, tl};
     return f;
 }
 

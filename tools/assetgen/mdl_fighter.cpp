@@ -44,7 +44,7 @@ const Station kLines[] = {
     {3.60, 0.60, 1.38, 3.02, 2.9},  {4.20, 0.63, 1.32, 3.04, 3.0}, {4.75, 0.66, 1.28, 3.05, 3.0},
     {5.40, 0.70, 1.24, 3.04, 3.0},  {6.20, 0.75, 1.22, 3.00, 3.0}, {7.40, 0.78, 1.22, 2.94, 3.0},
     {8.80, 0.79, 1.25, 2.88, 3.0},  {10.2, 0.76, 1.32, 2.80, 2.8}, {11.6, 0.69, 1.45, 2.72, 2.6},
-    {12.8, 0.61, 1.57, 2.66, 2.4},  {13.8, 0.55, 1.64, 2.61, 2.2}, {14.6, 0.50, 1.62, 2.62, 2.0},
+    {12.8, 0.61, 1.57, 2.66, 2.4},  {13.8, 0.55, 1.64, 2.61, 2.2}, {14.6, 0.48, 1.64, 2.60, 2.0},
 };
 constexpr int kLineCount = sizeof kLines / sizeof kLines[0];
 
@@ -154,7 +154,7 @@ Mesh cockpitTub(const CockpitLayout& ck) {
     Face floor;
     floor.colour = kFloor;
     Station f0 = lineAt(ck.frontY), f1 = lineAt(kCockpitRearY);
-    floor.pts = {D3(-sillHalfWidth(f0), ck.frontY, ck.floorZ), D3(sillHalfWidth(f0), ck.frontY, ck.floorZ),
+    floor.pts = std::vector<D3>{D3(-sillHalfWidth(f0), ck.frontY, ck.floorZ), D3(sillHalfWidth(f0), ck.frontY, ck.floorZ),
                  D3(sillHalfWidth(f1), kCockpitRearY, ck.floorZ), D3(-sillHalfWidth(f1), kCockpitRearY, ck.floorZ)};
     m.push_back(floor);
     // Panel (faces aft) and bulkhead (faces forward) close the deck ends.
@@ -181,7 +181,7 @@ Mesh cockpitTub(const CockpitLayout& ck) {
         Face d;
         d.colour = kScreen;
         double y = ck.frontY + 0.004;
-        d.pts = {D3(x - 0.08, y, top - 0.42), D3(x + 0.08, y, top - 0.42), D3(x + 0.08, y, top - 0.26),
+        d.pts = std::vector<D3>{D3(x - 0.08, y, top - 0.42), D3(x + 0.08, y, top - 0.42), D3(x + 0.08, y, top - 0.26),
                  D3(x - 0.08, y, top - 0.26)};
         d.pts = std::vector<D3>(d.pts.rbegin(), d.pts.rend());
         m.push_back(d);
@@ -242,7 +242,8 @@ Mesh wingsAndTail() {
 }
 
 Mesh nozzleAndNose() {
-    Mesh m = tubeY(0, 2.12, 14.5, 15.65, 0.5, 0.43, 16, false, false, kMetal);
+    // Starts inside the last fuselage section so no gap shows at the joint.
+    Mesh m = tubeY(0, 2.12, 14.2, 15.65, 0.53, 0.43, 16, false, false, kMetal);
     Ring inner = ellipseRing(0, 15.45, 2.12, 0.42, 0.42, 16, 2.0);
     Face f;
     f.colour = kNozzleIn;
@@ -346,7 +347,7 @@ void writeCanopy(ModelWriter& w, const CockpitLayout& ck) {
             D3 out(side * 0.012, 0, 0);
             Face f;
             f.colour = kFrame;
-            f.pts = {a + out, b + out, b + out + D3(0, 0, 0.06), a + out + D3(0, 0, 0.06)};
+            f.pts = std::vector<D3>{a + out, b + out, b + out + D3(0, 0, 0.06), a + out + D3(0, 0, 0.06)};
             if (side < 0) f.pts = std::vector<D3>(f.pts.rbegin(), f.pts.rend());
             frame.push_back(f);
         }
