@@ -47,12 +47,10 @@ Canvas sky() {
         for (int x = 0; x < n; ++x) {
             float cloud = tileNoise(x, y, n, 6, 5, 21);
             float wisp = tileNoise(x, y, n, 24, 3, 22);
-            float density = smooth(0.48f, 0.72f, cloud * 0.85f + wisp * 0.15f);
-            // Shade the underside a little: compare with a sample further on.
-            float ahead = tileNoise((x + 6) % n, (y + 6) % n, n, 6, 5, 21);
-            float shade = std::clamp((cloud - ahead) * 6.0f, -0.25f, 0.25f);
+            float density = smooth(0.45f, 0.74f, cloud * 0.85f + wisp * 0.15f);
             Rgba blue = mix(rgb(0.30f, 0.52f, 0.86f), rgb(0.45f, 0.65f, 0.92f), tileNoise(x, y, n, 3, 2, 23));
-            Rgba white = scaled(rgb(0.96f, 0.97f, 0.99f), 0.9f + shade);
+            // Thick cores are a little grey, as seen from below.
+            Rgba white = mix(rgb(0.97f, 0.98f, 1.0f), rgb(0.76f, 0.79f, 0.86f), smooth(0.66f, 0.86f, cloud));
             c.at(x, y) = mix(blue, white, density);
         }
     return c;
@@ -209,7 +207,7 @@ Canvas airfieldFront() {
     // Window band.
     for (int k = 0; k < 8; ++k) {
         float x0 = 12 + k * 64.0f, x1 = x0 + 40;
-        if (k == 3 || k == 4) continue;
+        if (x1 > 150 && x0 < 362) continue;  // the sign hangs there
         c.fillRect(x0 - 2, 34, x1 + 2, 80, rgb255(50, 50, 55));
         for (int y = 36; y < 78; ++y)
             for (int x = static_cast<int>(x0); x < static_cast<int>(x1); ++x)
