@@ -13,7 +13,7 @@ namespace {
 constexpr float pi = 3.14159265f;
 
 const Rgba suitGreen = rgb255(98, 110, 72);
-const Rgba strapGrey = rgb255(58, 60, 52);
+const Rgba strapGrey = rgb255(74, 76, 60);
 const Rgba seatGrey = rgb255(88, 92, 90);
 const Rgba warnYellow = rgb255(236, 190, 30);
 
@@ -29,16 +29,22 @@ Canvas fabric(int w, int h, const Rgba& base, uint32_t seed) {
     return c;
 }
 
+// Webbing strap: ribbed across its length, a thread of stitching near each edge.
 void stitchedStrap(Canvas& c, float x0, float y0, float x1, float y1, float width, const Rgba& col) {
     c.line(x0, y0, x1, y1, width, col);
     float dx = x1 - x0, dy = y1 - y0, len = std::hypot(dx, dy);
     if (len <= 0) return;
-    float nx = -dy / len * (width * 0.5f - 3), ny = dx / len * (width * 0.5f - 3);
-    for (float t = 0; t < 1; t += 8 / len) {
-        float t1 = std::min(1.0f, t + 4 / len);
-        for (int side = -1; side <= 1; side += 2)
-            c.line(x0 + dx * t + side * nx, y0 + dy * t + side * ny, x0 + dx * t1 + side * nx, y0 + dy * t1 + side * ny, 1,
-                   rgb(0.75f, 0.72f, 0.6f, 0.8f));
+    float ux = dx / len, uy = dy / len, nx = -uy, ny = ux;
+    const float half = width * 0.5f - 1;
+    for (float d = 0; d < len; d += 3) {
+        float px = x0 + ux * d, py = y0 + uy * d;
+        c.line(px - nx * half, py - ny * half, px + nx * half, py + ny * half, 1, rgb(0, 0, 0, 0.07f));
+    }
+    for (int side = -1; side <= 1; side += 2) {
+        float off = side * (half - 2);
+        for (float d = 0; d < len; d += 6)
+            c.line(x0 + ux * d + nx * off, y0 + uy * d + ny * off, x0 + ux * (d + 3) + nx * off,
+                   y0 + uy * (d + 3) + ny * off, 1, scaled(col, 1.2f));
     }
 }
 
@@ -174,8 +180,8 @@ Canvas helmet() {
 
 Canvas frontBody() {
     Canvas c = fabric(256, 256, suitGreen, 211);
-    c.line(128, 0, 128, 256, 3, rgb(0.25f, 0.27f, 0.2f));  // zip
-    for (int y = 4; y < 256; y += 6) c.fillRect(126, static_cast<float>(y), 130, y + 2.0f, rgb(0.6f, 0.6f, 0.55f));
+    c.fillRect(125, 0, 131, 256, rgb(0.3f, 0.32f, 0.26f));  // zip tape and teeth
+    for (int y = 0; y < 256; y += 2) c.fillRect(y % 4 ? 126.0f : 128.0f, static_cast<float>(y), y % 4 ? 128.0f : 130.0f, y + 1.5f, rgb(0.62f, 0.63f, 0.6f));
     c.roundRect(30, 40, 100, 100, 6, scaled(suitGreen, 0.9f), scaled(suitGreen, 0.75f));   // chest pockets
     c.roundRect(156, 40, 226, 100, 6, scaled(suitGreen, 0.9f), scaled(suitGreen, 0.75f));
     stitchedStrap(c, 70, 0, 100, 256, 26, strapGrey);   // harness
