@@ -45,16 +45,16 @@ int main(int argc, char** argv) {
         } else if (arg == "--home") {
             home = true;
         } else if (arg == "--set" || arg.rfind("--set=", 0) == 0) {
-            std::string spec;
+            std::string assignment;
             if (arg == "--set") {
                 if (i + 1 >= argc) return usageError("--set needs NAME=VALUE");
-                spec = argv[++i];
+                assignment = argv[++i];
             } else {
-                spec = arg.substr(6);
+                assignment = arg.substr(6);
             }
-            size_t eq = spec.find('=');
-            if (eq == std::string::npos || eq == 0) return usageError("--set needs NAME=VALUE, got '" + spec + "'");
-            sets.emplace_back(spec.substr(0, eq), spec.substr(eq + 1));
+            size_t eq = assignment.find('=');
+            if (eq == std::string::npos || eq == 0) return usageError("--set needs NAME=VALUE, got '" + assignment + "'");
+            sets.emplace_back(assignment.substr(0, eq), assignment.substr(eq + 1));
         } else if (arg == "--csv") {
             if (i + 1 >= argc) return usageError("--csv needs a file name");
             csvPath = argv[++i];
