@@ -118,9 +118,11 @@ void drawModelPart(const PolyModel& m, int part, float tx, float ty, float tz, f
         case kindCylinderOn:
             glEnable(GL_TEXTURE_2D);
             glDisable(GL_CULL_FACE);
+            // Bound before the wrap is set, so the clamp lands on the strip's
+            // own texture and never on whatever texture was bound before.
+            glBindTexture(GL_TEXTURE_2D, tgaTexture(m.slotTexture[i]));
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-            glBindTexture(GL_TEXTURE_2D, tgaTexture(m.slotTexture[i]));
             glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
             glDisable(GL_LIGHTING);
             glDisable(GL_BLEND);

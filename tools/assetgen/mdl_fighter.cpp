@@ -42,7 +42,7 @@ const Station kLines[] = {
     {0.00, 0.015, 2.32, 2.36, 2.0}, {0.35, 0.17, 2.16, 2.50, 2.0}, {0.90, 0.30, 1.97, 2.64, 2.1},
     {1.60, 0.42, 1.75, 2.78, 2.3},  {2.30, 0.50, 1.58, 2.88, 2.5}, {3.00, 0.56, 1.46, 2.97, 2.7},
     {3.60, 0.60, 1.38, 3.02, 2.9},  {4.20, 0.63, 1.32, 3.04, 3.0}, {4.75, 0.66, 1.28, 3.05, 3.0},
-    {5.40, 0.70, 1.24, 3.04, 3.0},  {6.20, 0.75, 1.22, 3.00, 3.0}, {7.40, 0.78, 1.22, 2.94, 3.0},
+    {5.40, 0.70, 1.24, 3.10, 3.0},  {6.20, 0.75, 1.22, 3.07, 3.0}, {7.40, 0.78, 1.22, 3.00, 3.0},
     {8.80, 0.79, 1.25, 2.88, 3.0},  {10.2, 0.76, 1.32, 2.80, 2.8}, {11.6, 0.69, 1.45, 2.72, 2.6},
     {12.8, 0.61, 1.57, 2.66, 2.4},  {13.8, 0.55, 1.64, 2.61, 2.2}, {14.6, 0.48, 1.64, 2.60, 2.0},
 };
@@ -194,13 +194,13 @@ Mesh cockpitTub(const CockpitLayout& ck) {
 
 Mesh intakes() {
     Mesh half;
-    std::vector<Ring> rings = {ellipseRing(0.93, 5.7, 1.62, 0.24, 0.34, 12, 3.2),
-                               ellipseRing(0.90, 6.6, 1.62, 0.23, 0.33, 12, 3.2),
+    std::vector<Ring> rings = {ellipseRing(0.95, 5.45, 1.62, 0.26, 0.36, 12, 3.2),
+                               ellipseRing(0.91, 6.6, 1.62, 0.24, 0.34, 12, 3.2),
                                ellipseRing(0.84, 8.2, 1.62, 0.2, 0.3, 12, 3.0),
                                ellipseRing(0.72, 10.2, 1.62, 0.14, 0.26, 12, 2.6)};
     append(half, loft(rings, true, false, false, kBody));
     // Dark mouth a little inside the lip.
-    Ring mouth = ellipseRing(0.93, 5.85, 1.62, 0.2, 0.3, 12, 3.2);
+    Ring mouth = ellipseRing(0.95, 5.6, 1.62, 0.22, 0.32, 12, 3.2);
     Face f;
     f.colour = kDark;
     f.pts = mouth;
@@ -324,7 +324,7 @@ void writeCanopy(ModelWriter& w, const CockpitLayout& ck) {
     w.marker(ck.farEdge, "far edge of the canopy (front frame, centre line)");
     // Sections from the far edge to the hinge: base on the sills, crown above.
     const double ts[] = {0.0, 0.05, 0.15, 0.3, 0.45, 0.6, 0.75, 0.88, 1.0};
-    const double crown[] = {0.04, 0.2, 0.45, 0.66, 0.74, 0.74, 0.64, 0.46, 0.26};
+    const double crown[] = {0.04, 0.22, 0.48, 0.7, 0.79, 0.79, 0.69, 0.5, 0.3};
     std::vector<Ring> glass;
     for (int i = 0; i < 9; ++i) {
         double y = ck.farEdge.y + (ck.hinge.y - ck.farEdge.y) * ts[i];
