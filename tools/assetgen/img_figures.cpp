@@ -88,93 +88,105 @@ Canvas metalPanel(int w, int h, const Rgba& base, uint32_t seed) {
     return c;
 }
 
-// Upper side panel of the seat: the side beam, a warning placard, rivet rows.
+// Upper side panel of the seat back (a quad three times as tall as wide):
+// rivet rows, a warning triangle and the danger placard.
 Canvas seatSideTop(bool left) {
-    Canvas c = metalPanel(256, 256, seatGrey, left ? 201 : 202);
-    c.fillRect(0, 0, 256, 18, rgb(0.2f, 0.21f, 0.22f));
-    c.fillRect(0, 238, 256, 256, rgb(0.2f, 0.21f, 0.22f));
-    rivets(c, 10, 26, 246, 230, 20);
-    std::vector<Point> tri = {{128, 46}, {176, 130}, {80, 130}};
-    c.polygon(tri, rgb(0.05f, 0.05f, 0.05f));
-    std::vector<Point> inner = {{128, 58}, {167, 124}, {89, 124}};
-    c.polygon(inner, warnYellow);
-    label(c, 128, 118, "!", 48, rgb(0.05f, 0.05f, 0.05f));
-    c.roundRect(30, 146, 226, 214, 6, rgb(0.92f, 0.92f, 0.88f), rgb(0.85f, 0.85f, 0.8f));
-    label(c, 128, 170, "DANGER", 22, rgb(0.8f, 0.1f, 0.08f));
-    label(c, 128, 190, "EJECTION SEAT", 14, rgb(0.1f, 0.1f, 0.1f));
-    label(c, 128, 206, left ? "SAFE PIN BEFORE SERVICE" : "ROCKET MOTOR FITTED", 10, rgb(0.1f, 0.1f, 0.1f), Face::Sans);
+    Canvas c = metalPanel(128, 256, seatGrey, left ? 201 : 202);
+    c.fillRect(0, 0, 128, 10, rgb(0.2f, 0.21f, 0.22f));
+    c.fillRect(0, 246, 128, 256, rgb(0.2f, 0.21f, 0.22f));
+    for (float y = 20; y < 240; y += 16) {
+        c.fillDisc(8, y, 1.8f, rgb(0.75f, 0.76f, 0.78f));
+        c.fillDisc(120, y, 1.8f, rgb(0.75f, 0.76f, 0.78f));
+    }
+    c.polygon({{64, 24}, {104, 84}, {24, 84}}, rgb(0.05f, 0.05f, 0.05f));
+    c.polygon({{64, 34}, {96, 80}, {32, 80}}, warnYellow);
+    label(c, 64, 76, "!", 34, rgb(0.05f, 0.05f, 0.05f));
+    c.roundRect(14, 100, 114, 196, 5, rgb(0.92f, 0.92f, 0.88f), rgb(0.85f, 0.85f, 0.8f));
+    label(c, 64, 124, "DANGER", 17, rgb(0.8f, 0.1f, 0.08f));
+    label(c, 64, 146, "EJECTION", 13, rgb(0.1f, 0.1f, 0.1f));
+    label(c, 64, 164, "SEAT", 13, rgb(0.1f, 0.1f, 0.1f));
+    label(c, 64, 184, left ? "SAFE PIN FIRST" : "ROCKET FITTED", 9, rgb(0.1f, 0.1f, 0.1f), Face::Sans);
+    hazardStripes(c, 14, 212, 114, 232);
     return c;
 }
 
-// Lower side panel: the seat pan side with warning stripes and the handle guard.
+// Lower side panel: the seat pan side with warning stripes, the handle
+// guard and the seat's name.
 Canvas seatSideLow(bool left) {
-    Canvas c = metalPanel(256, 128, seatGrey, left ? 203 : 204);
-    hazardStripes(c, 0, 0, 256, 20);
-    hazardStripes(c, 0, 108, 256, 128);
-    rivets(c, 12, 28, 244, 100, 18);
-    c.roundRect(20, 38, 120, 92, 8, rgb(0.25f, 0.26f, 0.27f), rgb(0.15f, 0.15f, 0.16f));
-    c.roundRect(30, 50, 110, 80, 6, warnYellow, scaled(warnYellow, 0.7f));
-    label(c, 70, 71, "PULL", 18, rgb(0.05f, 0.05f, 0.05f));
-    label(c, 186, 62, left ? "VORIX" : "VX-1", 20, rgb(0.95f, 0.95f, 0.9f));
-    label(c, 186, 84, left ? "LEFT" : "RIGHT", 12, rgb(0.85f, 0.85f, 0.8f), Face::Sans);
+    Canvas c = metalPanel(256, 256, seatGrey, left ? 203 : 204);
+    hazardStripes(c, 0, 0, 256, 30);
+    hazardStripes(c, 0, 226, 256, 256);
+    rivets(c, 12, 42, 244, 214, 18);
+    c.roundRect(20, 70, 130, 170, 10, rgb(0.25f, 0.26f, 0.27f), rgb(0.15f, 0.15f, 0.16f));
+    c.roundRect(32, 90, 118, 150, 8, warnYellow, scaled(warnYellow, 0.7f));
+    label(c, 75, 130, "PULL", 22, rgb(0.05f, 0.05f, 0.05f));
+    label(c, 190, 118, left ? "VORIX" : "VX-1", 26, rgb(0.95f, 0.95f, 0.9f));
+    label(c, 190, 146, left ? "LEFT" : "RIGHT", 14, rgb(0.85f, 0.85f, 0.8f), Face::Sans);
     return c;
 }
 
+// Top of the headbox: the drogue container lid.
 Canvas seatTop() {
-    Canvas c = metalPanel(256, 256, rgb255(70, 74, 72), 205);
-    c.roundRect(24, 24, 232, 232, 24, rgb(0.32f, 0.34f, 0.33f), rgb(0.22f, 0.23f, 0.22f));
-    hazardStripes(c, 24, 100, 232, 124);
-    label(c, 128, 80, "DROGUE", 24, rgb(0.95f, 0.95f, 0.9f));
-    label(c, 128, 168, "VORIX", 34, warnYellow);
-    label(c, 128, 200, "DO NOT STEP", 14, rgb(0.95f, 0.3f, 0.25f));
+    Canvas c = metalPanel(256, 128, rgb255(70, 74, 72), 205);
+    c.roundRect(12, 10, 244, 118, 16, rgb(0.32f, 0.34f, 0.33f), rgb(0.22f, 0.23f, 0.22f));
+    hazardStripes(c, 12, 56, 244, 70);
+    label(c, 128, 44, "DROGUE", 22, rgb(0.95f, 0.95f, 0.9f));
+    label(c, 86, 100, "VORIX", 22, warnYellow);
+    label(c, 190, 98, "NO STEP", 12, rgb(0.95f, 0.3f, 0.25f));
     return c;
 }
 
-// Rocket nozzle seen from behind: a dark cone with a glowing throat.
+// Underside of the seat pan: the rocket motor casing with its nozzle. The
+// quad is 0.6 times as wide as tall, the picture 0.5: circles are drawn a
+// little narrow so they come out round.
 Canvas rocketNozzle() {
-    Canvas c(128, 128, rgb(0.1f, 0.1f, 0.1f, 0));
-    c.fillDisc(64, 64, 62, rgb(0.3f, 0.3f, 0.32f));
-    for (int y = 0; y < 128; ++y)
-        for (int x = 0; x < 128; ++x) {
-            float d = std::hypot(x + 0.5f - 64, y + 0.5f - 64) / 52.0f;
-            if (d > 1) continue;
-            float soot = fractalNoise(x / 12.0f, y / 12.0f, 0, 0, 3, 206);
-            Rgba cone = mix(rgb(0.1f, 0.09f, 0.08f), rgb(0.45f, 0.42f, 0.4f), d * (0.7f + 0.3f * soot));
-            c.blend(x, y, cone, std::clamp((1 - d) * 52, 0.0f, 1.0f));
+    const int w = 128, h = 256;
+    const float squeeze = 0.5f / 0.6f;
+    Canvas c = metalPanel(w, h, rgb255(110, 70, 52), 206);
+    for (float y = 20; y < h; y += 40) c.fillRect(0, y, static_cast<float>(w), y + 2, rgb(0.2f, 0.14f, 0.1f));
+    const float cx = 64, cy = 150, r = 56;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            float d = std::hypot((x + 0.5f - cx) / squeeze, y + 0.5f - cy) / r;
+            if (d > 1.06f) continue;
+            float soot = fractalNoise(x / 12.0f, y / 12.0f, 0, 0, 3, 207);
+            Rgba p = d > 0.94f ? rgb(0.62f, 0.62f, 0.64f)                               // rim
+                   : d < 0.22f ? rgb(0.75f, 0.32f, 0.08f)                               // throat
+                   : mix(rgb(0.08f, 0.07f, 0.06f), rgb(0.42f, 0.4f, 0.38f), d * (0.7f + 0.3f * soot));
+            if (d > 0.22f && d < 0.94f && std::fmod(d * 9.0f, 1.0f) < 0.08f) p = scaled(p, 0.6f);  // cone rings
+            c.blend(x, y, p, std::clamp((1.06f - d) * r, 0.0f, 1.0f));
         }
-    for (int r = 18; r < 52; r += 9) c.ring(64, 64, static_cast<float>(r), r + 1.2f, rgb(0.05f, 0.05f, 0.05f, 0.6f));
-    c.fillDisc(64, 64, 13, rgb(0.15f, 0.05f, 0.02f));
-    c.fillDisc(64, 64, 9, rgb(0.7f, 0.3f, 0.08f));
-    c.ring(64, 64, 60, 63, rgb(0.6f, 0.6f, 0.62f));
-    for (int y = 0; y < 128; ++y)
-        for (int x = 0; x < 128; ++x) c.at(x, y).a = c.at(x, y).a > 0.01f ? 1.0f : 0.0f;
+    label(c, 64, 52, "ROCKET", 15, rgb(0.95f, 0.85f, 0.6f));
+    label(c, 64, 70, "4800 LB", 11, rgb(0.9f, 0.8f, 0.6f), Face::Sans);
     return c;
 }
 
-// Helmet from the front: white shell, dark visor, grey oxygen mask.
+// Helmet face: the picture covers the front of the helmet (1.4 times as wide
+// as tall), so shapes are drawn narrow to come out right. Tinted visor above,
+// oxygen mask and hose below, white shell around.
 Canvas helmet() {
     const int n = 256;
-    Canvas c(n, n, rgb(0.85f, 0.85f, 0.85f, 1));
-    c.verticalGradient(0, n, rgb(0.82f, 0.83f, 0.85f), rgb(0.62f, 0.63f, 0.66f));  // shell fills the quad
-    c.fillDisc(128, 120, 112, rgb(0.94f, 0.94f, 0.95f));
-    c.fillDisc(100, 70, 40, rgb(1, 1, 1, 0.5f));
-    // Visor.
+    const float sx = 1.0f / 1.38f;
+    Canvas c(n, n);
+    c.verticalGradient(0, n, rgb(0.95f, 0.95f, 0.96f), rgb(0.8f, 0.81f, 0.84f));
+    auto X = [&](float x) { return 128 + (x - 128) * sx; };
     std::vector<Point> visor;
     for (int k = 0; k <= 24; ++k) {
         float t = k / 24.0f * pi;
-        visor.push_back({128 - 92 * std::cos(t), 150 - 70 * std::sin(t)});
+        visor.push_back({X(128 - 150 * std::cos(t)), 40 + 120 * (1 - std::sin(t)) * 0.25f});
     }
-    visor.push_back({200, 170});
-    visor.push_back({56, 170});
+    for (int k = 0; k <= 24; ++k) {
+        float t = k / 24.0f * pi;
+        visor.push_back({X(128 + 150 * std::cos(t)), 150 + 20 * std::sin(t)});
+    }
     c.polygon(visor, rgb(0.12f, 0.1f, 0.2f));
-    c.polygon({{70, 110}, {110, 88}, {124, 96}, {84, 124}}, rgb(0.6f, 0.55f, 0.8f, 0.35f));  // reflection
-    c.polyline(visor, 4, rgb(0.3f, 0.3f, 0.32f));
-    // Mask and hose.
-    c.polygon({{96, 168}, {160, 168}, {150, 222}, {128, 236}, {106, 222}}, rgb(0.38f, 0.4f, 0.38f));
-    c.fillRect(120, 232, 136, 256, rgb(0.2f, 0.22f, 0.2f));
-    c.fillDisc(128, 200, 12, rgb(0.25f, 0.26f, 0.25f));
-    // Stripe and a callsign band on the shell.
-    c.fillRect(122, 8, 134, 80, rgb(0.85f, 0.15f, 0.1f));
+    c.polyline(visor, 5, rgb(0.35f, 0.35f, 0.38f));
+    c.polygon({{X(70), 70}, {X(130), 56}, {X(140), 74}, {X(84), 96}}, rgb(0.65f, 0.6f, 0.85f, 0.35f));  // reflection
+    c.polygon({{X(84), 168}, {X(172), 168}, {X(160), 236}, {X(128), 252}, {X(96), 236}}, rgb(0.36f, 0.38f, 0.36f));
+    c.fillDisc(128, 206, 16, rgb(0.22f, 0.23f, 0.22f));
+    c.fillDisc(128, 206, 9, rgb(0.3f, 0.31f, 0.3f));
+    c.fillRect(120, 240, 136, 256, rgb(0.18f, 0.2f, 0.18f));
+    c.fillRect(124, 0, 132, 38, rgb(0.85f, 0.15f, 0.1f));  // crest stripe
     return c;
 }
 
@@ -205,38 +217,43 @@ Canvas bodyTop() {
     return c;
 }
 
+// Shin: a long narrow quad (about 1 : 6) from ankle (bottom) to knee (top):
+// the knee-board pocket up high, the leg-restraint garter, the boot top.
 Canvas shinFront() {
-    Canvas c = fabric(128, 256, suitGreen, 213);
-    c.roundRect(22, 40, 106, 120, 8, scaled(suitGreen, 0.92f), scaled(suitGreen, 0.72f));  // knee-board pocket
-    c.fillRect(22, 40, 106, 50, scaled(suitGreen, 0.65f));
-    stitchedStrap(c, 0, 160, 128, 160, 20, rgb255(40, 40, 40));  // leg restraint garter
-    c.roundRect(50, 148, 78, 172, 3, rgb(0.75f, 0.76f, 0.78f), rgb(0.55f, 0.56f, 0.58f));
-    c.fillRect(0, 236, 128, 256, rgb255(30, 28, 26));  // boot top
+    Canvas c = fabric(64, 256, suitGreen, 213);
+    c.roundRect(6, 8, 58, 70, 5, scaled(suitGreen, 0.92f), scaled(suitGreen, 0.72f));
+    c.fillRect(6, 8, 58, 16, scaled(suitGreen, 0.65f));
+    stitchedStrap(c, 0, 130, 64, 130, 16, rgb255(40, 40, 40));
+    c.roundRect(24, 121, 40, 139, 3, rgb(0.75f, 0.76f, 0.78f), rgb(0.55f, 0.56f, 0.58f));
+    c.fillRect(0, 226, 64, 256, rgb255(30, 28, 26));
+    c.fillRect(0, 226, 64, 229, rgb255(60, 56, 50));
     return c;
 }
 
+// Upper arm from the elbow (bottom) to the shoulder (top), 1 : 2.5.
 Canvas armSide() {
-    Canvas c = fabric(256, 128, suitGreen, 214);
-    c.roundRect(150, 30, 226, 100, 6, scaled(suitGreen, 0.9f), scaled(suitGreen, 0.74f));  // pen pocket
-    for (int k = 0; k < 3; ++k) c.fillRect(160 + k * 14.0f, 20, 166 + k * 14.0f, 44, k == 1 ? rgb(0.8f, 0.1f, 0.1f) : rgb(0.1f, 0.1f, 0.1f));
-    c.fillDisc(70, 64, 38, rgb(0.1f, 0.15f, 0.35f));  // squadron patch
-    c.ring(70, 64, 32, 38, warnYellow);
-    label(c, 70, 70, "VX", 20, warnYellow);
-    c.fillRect(0, 118, 256, 128, scaled(suitGreen, 0.6f));  // cuff
+    Canvas c = fabric(128, 256, suitGreen, 214);
+    c.fillDisc(64, 64, 34, rgb(0.1f, 0.15f, 0.35f));  // squadron patch
+    c.ring(64, 64, 28, 34, warnYellow);
+    label(c, 64, 72, "VX", 22, warnYellow);
+    c.roundRect(30, 130, 98, 220, 6, scaled(suitGreen, 0.9f), scaled(suitGreen, 0.74f));  // pen pocket
+    for (int k = 0; k < 3; ++k)
+        c.fillRect(44 + k * 14.0f, 118, 50 + k * 14.0f, 142, k == 1 ? rgb(0.8f, 0.1f, 0.1f) : rgb(0.1f, 0.1f, 0.1f));
+    c.fillRect(0, 0, 128, 8, scaled(suitGreen, 0.65f));  // shoulder seam
     return c;
 }
 
-// Seat back, top: the parachute container with its data label.
+// Front of the headbox above the pilot's head (1.6 : 1): the parachute
+// container's data label.
 Canvas seatBackTop() {
-    Canvas c = metalPanel(256, 256, rgb255(60, 64, 62), 215);
-    c.roundRect(16, 16, 240, 240, 18, rgb255(96, 102, 80), rgb255(70, 76, 58));  // chute pack fabric
-    c.roundRect(48, 50, 208, 150, 6, rgb(0.92f, 0.92f, 0.88f), rgb(0.85f, 0.85f, 0.8f));
-    label(c, 128, 78, "VORIX", 24, rgb(0.1f, 0.1f, 0.1f));
-    label(c, 128, 100, "PERSONNEL PARACHUTE", 11, rgb(0.1f, 0.1f, 0.1f), Face::Sans);
-    label(c, 128, 118, "DIA 6.1 m   DROGUE 0.7 m", 11, rgb(0.1f, 0.1f, 0.1f), Face::Sans);
-    label(c, 128, 138, "INSPECT EVERY 90 DAYS", 10, rgb(0.7f, 0.1f, 0.1f), Face::Sans);
-    hazardStripes(c, 16, 176, 240, 196);
-    c.fillRect(120, 196, 136, 240, strapGrey);
+    Canvas c = metalPanel(256, 128, rgb255(60, 64, 62), 215);
+    c.roundRect(6, 6, 250, 122, 12, rgb255(96, 102, 80), rgb255(70, 76, 58));
+    c.roundRect(36, 14, 220, 90, 5, rgb(0.92f, 0.92f, 0.88f), rgb(0.85f, 0.85f, 0.8f));
+    label(c, 128, 36, "VORIX", 20, rgb(0.1f, 0.1f, 0.1f));
+    label(c, 128, 54, "PERSONNEL PARACHUTE", 11, rgb(0.1f, 0.1f, 0.1f), Face::Sans);
+    label(c, 128, 70, "MAIN 6.1 m  DROGUE 0.7 m", 10, rgb(0.1f, 0.1f, 0.1f), Face::Sans);
+    label(c, 128, 84, "INSPECT EVERY 90 DAYS", 9, rgb(0.7f, 0.1f, 0.1f), Face::Sans);
+    hazardStripes(c, 6, 98, 250, 112);
     return c;
 }
 
