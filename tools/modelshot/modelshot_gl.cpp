@@ -29,6 +29,7 @@ struct View {
     float fov;
     float canopyOpenDeg;
     bool crewOnly;
+    float pitchDeg = 0, rollDeg = 0, headingDeg = 0;  // fighter attitude
 };
 
 const View kViews[] = {
@@ -41,6 +42,7 @@ const View kViews[] = {
     {"cockpit_side", {-3.2f, 4.0f, 3.2f}, {0, 4.0f, 2.9f}, {0, 0, 1}, 40, 0, false},
     {"canopy_open", {-6, 1.5f, 5}, {0, 4.5f, 3}, {0, 0, 1}, 40, 60, false},
     {"crew_front", {1.2f, -1.0f, 3.6f}, {0, 3.9f, 2.9f}, {0, 0, 1}, 30, 0, true},
+    {"attitude", {-14, -9, 9}, {0, 6.5f, 3.5f}, {0, 0, 1}, 40, 0, false, 15, 30, 20},
     {"tail_above", {2.5f, 12.5f, 9}, {1.5f, 13.8f, 2}, {0, 0, 1}, 40, 0, false},
     {"crew_back", {-1.5f, 7.5f, 3.8f}, {0, 4.1f, 2.9f}, {0, 0, 1}, 30, 0, true},
 };
@@ -118,16 +120,17 @@ void render(const View& v) {
     if (!v.crewOnly) drawGround();
 
     PolyModel& m = polyModel;
+    applyFighterAttitude(m, v.pitchDeg, v.rollDeg, v.headingDeg, 18, seatAxes, partSnapshot);
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glDisable(GL_TEXTURE_2D);
     if (!v.crewOnly) {
         drawModelPart(m, kPartFighter, 0, 0, 0, 1, false);
         if (v.canopyOpenDeg > 0) {
             posePartStage(m, kPartCanopy, kPartCanopy, -v.canopyOpenDeg, 0, 0, 0);
-            posePartFinal(m, kPartCanopy, kPartFighter, 0, 0, 0);
+            posePartFinal(m, kPartCanopy, kPartFighter, v.pitchDeg, v.rollDeg, v.headingDeg);
             recomputePartNormals(m, kPartCanopy);
         } else {
-            poseCanopyClosed(m, 0, 0, 0);
+            poseCanopyClosed(m, v.pitchDeg, v.rollDeg, v.headingDeg);
         }
         drawModelPart(m, kPartCanopy, 0, 0, 0, 1, true);
     }
