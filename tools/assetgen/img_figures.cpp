@@ -161,32 +161,27 @@ Canvas rocketNozzle() {
     return c;
 }
 
-// Helmet face: the picture covers the front of the helmet (1.4 times as wide
-// as tall), so shapes are drawn narrow to come out right. Tinted visor above,
-// oxygen mask and hose below, white shell around.
+// Helmet: the picture wraps once round the helmet shell (its horizontal
+// centre at the front, its side edges at the back, bottom at chin level) and
+// also fills the small quad on the front of the face. Laid out as a front
+// view that still reads when wrapped: the visor over the middle half, the
+// oxygen mask under it, visor pivots at the sides, a crest stripe on top.
 Canvas helmet() {
-    const int n = 256;
-    const float sx = 1.0f / 1.38f;
-    Canvas c(n, n);
-    c.verticalGradient(0, n, rgb(0.95f, 0.95f, 0.96f), rgb(0.8f, 0.81f, 0.84f));
-    auto X = [&](float x) { return 128 + (x - 128) * sx; };
-    std::vector<Point> visor;
-    for (int k = 0; k <= 24; ++k) {
-        float t = k / 24.0f * pi;
-        visor.push_back({X(128 - 150 * std::cos(t)), 40 + 120 * (1 - std::sin(t)) * 0.25f});
+    const int w = 256, h = 128;
+    Canvas c(w, h);
+    c.verticalGradient(0, h, rgb(0.96f, 0.96f, 0.97f), rgb(0.8f, 0.81f, 0.84f));
+    c.fillRect(122, 0, 134, 34, rgb(0.85f, 0.15f, 0.1f));                     // crest stripe
+    c.fillRect(0, 120, w, h, rgb(0.3f, 0.31f, 0.33f));                        // rim edging
+    c.roundRect(54, 30, 202, 86, 22, rgb(0.16f, 0.14f, 0.26f), rgb(0.08f, 0.07f, 0.14f));  // visor
+    c.polygon({{78, 40}, {112, 34}, {118, 46}, {86, 56}}, rgb(0.65f, 0.6f, 0.85f, 0.35f));  // reflection
+    c.strokeRect(54, 28, 202, 31, 3, rgb(0.35f, 0.35f, 0.38f));               // visor guard
+    for (float x : {32.0f, 224.0f}) {                                          // visor pivots
+        c.fillDisc(x, 56, 11, rgb(0.3f, 0.31f, 0.33f));
+        c.fillDisc(x, 56, 5, rgb(0.6f, 0.61f, 0.63f));
     }
-    for (int k = 0; k <= 24; ++k) {
-        float t = k / 24.0f * pi;
-        visor.push_back({X(128 + 150 * std::cos(t)), 150 + 20 * std::sin(t)});
-    }
-    c.polygon(visor, rgb(0.12f, 0.1f, 0.2f));
-    c.polyline(visor, 5, rgb(0.35f, 0.35f, 0.38f));
-    c.polygon({{X(70), 70}, {X(130), 56}, {X(140), 74}, {X(84), 96}}, rgb(0.65f, 0.6f, 0.85f, 0.35f));  // reflection
-    c.polygon({{X(84), 168}, {X(172), 168}, {X(160), 236}, {X(128), 252}, {X(96), 236}}, rgb(0.36f, 0.38f, 0.36f));
-    c.fillDisc(128, 206, 16, rgb(0.22f, 0.23f, 0.22f));
-    c.fillDisc(128, 206, 9, rgb(0.3f, 0.31f, 0.3f));
-    c.fillRect(120, 240, 136, 256, rgb(0.18f, 0.2f, 0.18f));
-    c.fillRect(124, 0, 132, 38, rgb(0.85f, 0.15f, 0.1f));  // crest stripe
+    c.polygon({{104, 86}, {152, 86}, {146, 118}, {128, 126}, {110, 118}}, rgb(0.36f, 0.38f, 0.36f));  // mask
+    c.fillDisc(128, 104, 8, rgb(0.22f, 0.23f, 0.22f));
+    c.fillRect(124, 118, 132, h, rgb(0.18f, 0.2f, 0.18f));                     // hose
     return c;
 }
 
