@@ -19,6 +19,7 @@ constexpr double kCockpitFloorZ = 2.0;
 const Rgba kBody{150, 158, 166, 0};
 const Rgba kBelly{172, 178, 184, 0};
 const Rgba kRadome{96, 102, 108, 0};
+const Rgba kAntiGlare{62, 66, 70, 0};
 const Rgba kDark{34, 35, 38, 0};
 const Rgba kInterior{66, 69, 73, 0};
 const Rgba kFloor{48, 49, 53, 0};
@@ -128,7 +129,14 @@ Mesh fuselage(const CockpitLayout& ck) {
     for (const Ring& r : deckFront) (r[0].y <= 1.6 ? deckNose : deckAft).push_back(r);
     if (!deckNose.empty() && !deckAft.empty()) deckAft.insert(deckAft.begin(), deckNose.back());
     append(m, loft(deckNose, false, false, false, kRadome));
-    append(m, loft(deckAft, false, false, false, kBody));
+    // Anti-glare panel on the deck ahead of the windscreen.
+    Mesh ahead = loft(deckAft, false, false, false, kBody);
+    for (Face& f : ahead) {
+        double y = 0;
+        for (const D3& p : f.pts) y += p.y;
+        if (y / f.pts.size() > 2.2) f.colour = kAntiGlare;
+    }
+    append(m, ahead);
     append(m, loft(deckRear, false, false, false, kBody));
     return m;
 }
