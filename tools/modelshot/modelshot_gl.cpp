@@ -61,8 +61,8 @@ void setupScene() {
 
 void setupMaterial() {
     glEnable(GL_COLOR_MATERIAL);
-    GLfloat spec[] = {1.1f, 1, 1, 1}, dif[] = {0.9f, 0.9f, 0.9f, 1};
-    glMaterialfv(GL_FRONT, GL_SPECULAR, spec);
+    GLfloat shine[] = {1.1f, 1, 1, 1}, dif[] = {0.9f, 0.9f, 0.9f, 1};
+    glMaterialfv(GL_FRONT, GL_SPECULAR, shine);
     glMaterialf(GL_FRONT, GL_SHININESS, 128);
     glMaterialfv(GL_FRONT, GL_DIFFUSE, dif);
     glMaterialfv(GL_FRONT, GL_AMBIENT, dif);
