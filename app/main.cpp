@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "app/frame.h"
+#include "app/loading.h"
 #include "app/startup.h"
 #include "app/window.h"
 #include "platform/platform.h"
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     startUp();
+    showLoadingScreen();
     platMouseDeviceOpen();
     int code = mainLoop();
     platShutdown();

@@ -5,6 +5,7 @@
 #include "app/error_box.h"
 #include "app/startup.h"
 #include "app/window.h"
+#include "assets/textures.h"
 #include "platform/platform.h"
 
 void startUp() {
@@ -15,5 +16,7 @@ void startUp() {
     app.clientHeight = h;
     initDefaults();
     setErrorBoxHandler(platMessageBox);
-    createGlContext(app.clientWidth, app.clientHeight);
+    if (!createGlContext(app.clientWidth, app.clientHeight)) return;
+    // The BMP pictures come first: the font sheets are among them.
+    loadBmpSet();
 }

@@ -29,9 +29,9 @@ start_xvfb() {
     export DISPLAY=":$(head -n1 "$WORK/display")"
 }
 
-# start_app [args...]: runs build/vorix from the build folder, as users do.
+# start_app [args...]: runs build/vorix from the build folder (or APP_DIR), as users do.
 start_app() {
-    (cd "$BUILD_DIR" && VORIX_NO_DIALOGS=1 LIBGL_ALWAYS_SOFTWARE=1 exec ./vorix "$@") \
+    (cd "${APP_DIR:-$BUILD_DIR}" && VORIX_NO_DIALOGS=1 LIBGL_ALWAYS_SOFTWARE=1 exec "$BUILD_DIR/vorix" "$@") \
         >"$WORK/app.out" 2>"$WORK/app.err" &
     APP_PID=$!
 }

@@ -1,0 +1,17 @@
+# A Data folder with a missing JPEG, a damaged JPEG and a missing TGA: each
+# JPEG problem is reported with its path and loading goes on; the missing TGA
+# ends the program after its report, through the normal shutdown (code 0).
+source "$(dirname "$0")/common.bash"
+start_xvfb
+APP_DIR="$WORK/run"
+mkdir -p "$APP_DIR"
+cp -r "$BUILD_DIR/Data" "$APP_DIR/Data"
+rm "$APP_DIR/Data/grass.jpg" "$APP_DIR/Data/tree2.tga"
+head -c 700 "$BUILD_DIR/Data/wall3.jpg" > "$APP_DIR/Data/wall3.jpg"
+start_app
+wait_exit 60
+[ "$APP_CODE" -eq 0 ] || fail "exit code $APP_CODE"
+grep -q "Data/grass.jpg" "$WORK/app.err" || fail "missing JPEG not reported"
+grep -q "Data/wall3.jpg" "$WORK/app.err" || fail "damaged JPEG not reported"
+grep -q "FAIL to load TGA files" "$WORK/app.err" || fail "missing TGA not reported"
+echo "PASS: damaged Data reported file by file, clean exit"
