@@ -2,15 +2,39 @@
 
 #include <cmath>
 
+#include "sim/fast_power.h"
 #include "sim/units.h"
 
 AtmosphereReadout atmosphereReadout;
 
 namespace {
 
-// Temperature (deg Rankine) and pressure (lb/ft^2) at h feet. The two values
-// are held in single precision between the steps, as the density uses them.
-void standardAtmosphere(float h, float& temperatureR, float& pressure) {
+// The two power laws and the exponential of the layers, tabled at first use.
+const FixedExponentPower& lowerLayerPower() {
+    static const FixedExponentPower power(5.256);
+    return power;
+}
+
+const FixedExponentPower& upperLayerPower() {
+    static const FixedExponentPower power(-11.388);
+    return power;
+}
+
+const TabledExponential& middleLayerExponential() {
+    static const TabledExponential exponential;
+    return exponential;
+}
+
+double densityFrom(float temperatureR, float pressure) {
+    double rhoSlug = pressure / (1718.0 * temperatureR);
+    return rhoSlug * 515.4;
+}
+
+}  // namespace
+
+// The layers as the library computes them. The pressure is held in single
+// precision between the steps, as the density uses it.
+void standardAtmosphereLibm(float h, float& temperatureR, float& pressure) {
     float T = 0.0f, p = 0.0f;
     if (h <= 36152.0f) {
         T = (float)(518.6 - 3.56 * h / 1000.0);
@@ -29,12 +53,34 @@ void standardAtmosphere(float h, float& temperatureR, float& pressure) {
     pressure = p;
 }
 
-double densityFrom(float temperatureR, float pressure) {
-    double rhoSlug = pressure / (1718.0 * temperatureR);
-    return rhoSlug * 515.4;
+// The same layers from the fast forms: the layer that wins in the library
+// form is taken, with the same temperature and the same argument of the power
+// or exponential.
+bool standardAtmosphereFast(float h, float& temperatureR, float& pressure) {
+    double approx = 0.0;
+    if (h >= 82345.0f) {
+        temperatureR = (float)(389.98 + 1.645 * (h - 82345.0) / 1000.0);
+        return upperLayerPower().approximate(temperatureR / 389.98, approx) &&
+               roundsToOneFloat(51.96896 * approx, pressure);
+    }
+    if (h >= 36152.0f) {
+        temperatureR = 389.98f;
+        return middleLayerExponential().approximate((36000.0 - h) / 20805.433, approx) &&
+               roundsToOneFloat(473.1376 * approx, pressure);
+    }
+    if (h < 36152.0f) {
+        temperatureR = (float)(518.6 - 3.56 * h / 1000.0);
+        return lowerLayerPower().approximate(temperatureR / 518.6, approx) &&
+               roundsToOneFloat(2116.0 * approx, pressure);
+    }
+    temperatureR = 0.0f;  // not a number: no layer applies
+    pressure = 0.0f;
+    return true;
 }
 
-}  // namespace
+void standardAtmosphere(float h, float& temperatureR, float& pressure) {
+    if (!standardAtmosphereFast(h, temperatureR, pressure)) standardAtmosphereLibm(h, temperatureR, pressure);
+}
 
 double airDensity(float altitudeM) {
     float h = (float)(altitudeM * kFtPerM);

@@ -10,6 +10,18 @@ struct AtmosphereReadout {
 
 extern AtmosphereReadout atmosphereReadout;
 
+// Temperature (deg Rankine) and pressure (lb/ft^2) at h feet, as the density
+// uses them.
+void standardAtmosphere(float h, float& temperatureR, float& pressure);
+
+// The same from the library's pow and exp alone; standardAtmosphere gives
+// exactly these values, faster.
+void standardAtmosphereLibm(float h, float& temperatureR, float& pressure);
+
+// The fast forms alone: false when a float rounding boundary is too close to
+// tell, and the library has to decide the pressure.
+bool standardAtmosphereFast(float h, float& temperatureR, float& pressure);
+
 // Air density in kg/m^3 at an altitude in metres. Side-effect free.
 double airDensity(float altitudeM);
 

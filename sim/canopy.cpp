@@ -43,12 +43,11 @@ void hingedPhase(CanopyBody& b) {
     for (int i = 1; i < n; ++i) {
         double t = i * kStepS;
         float p = (float)(s * 360.0 / (2.0 * kPi * b.hingeRadiusM));
-        double sinP = std::sin(p * kRadPerDeg);
         double cd = canopyCd(b, p);
 
         double aeroForce = 0.0, weightForce = 0.0;
         if (!b.released) {
-            double area = sinP * b.areaM2 / 1.5;
+            double area = std::sin(p * kRadPerDeg) * b.areaM2 / 1.5;
             aeroForce = cd * density * area * startSpeed * startSpeed * 0.5 / b.massKg * b.massKg;
             // The canopy's normal, opened by p and turned by the fighter's roll
             // and pitch. The heading is left out: it turns the vertical plane

@@ -124,10 +124,3 @@ Vec3 rocketAcceleration(double tau, const SimParams& p, const SimConstants& c, c
     rotateRollPitchHeading(r, e.rollDeg, e.pitchDeg, e.headingDeg);
     return r;
 }
-
-double dragAcceleration(double cd, double speed, double mass, double area, double altitudeM) {
-    // Density is skipped when nothing could come of it (no area or no Cd);
-    // the product would be exactly zero anyway.
-    if (cd == 0.0 || area == 0.0 || speed == 0.0 || !(mass > 0.0)) return 0.0;
-    return cd * airDensity((float)altitudeM) * area * speed * speed * 0.5 / mass;
-}

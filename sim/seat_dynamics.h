@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "sim/atmosphere.h"
 #include "sim/sim_records.h"
 #include "sim/vec3.h"
 
@@ -44,8 +45,14 @@ Vec3 rocketAcceleration(double tau, const SimParams& params, const SimConstants&
 float rocketPitchDeg(double tau, const SimParams& params);
 
 // cd * density(altitude) * area * speed^2 * 0.5 / mass, in m/s^2 (0 for a
-// massless body rather than infinity).
-double dragAcceleration(double cd, double speed, double mass, double area, double altitudeM);
+// massless body rather than infinity). Inline: it runs at every step of
+// every body.
+inline double dragAcceleration(double cd, double speed, double mass, double area, double altitudeM) {
+    // Density is skipped when nothing could come of it (no area or no Cd);
+    // the product would be exactly zero anyway.
+    if (cd == 0.0 || area == 0.0 || speed == 0.0 || !(mass > 0.0)) return 0.0;
+    return cd * airDensity((float)altitudeM) * area * speed * speed * 0.5 / mass;
+}
 
 // Opposing sign of the drag on an axis: -1 while moving along +axis (or at rest).
 inline double dragSign(double v) { return v >= 0.0 ? -1.0 : 1.0; }
@@ -56,13 +63,15 @@ inline double truncatedDrag(double component, double sign) { return std::fabs(st
 
 // The drag vector D * v / speed per axis, truncated, with the given signs.
 // Below D = 0.999 every component truncates to zero (|v_k| <= speed up to
-// rounding), so the divisions are skipped; the result is the same.
-inline void truncatedDragVector(double D, const double v[3], double speed, const double sign[3], double out[3]) {
+// rounding), so the divisions are skipped; the result is the same. Returns
+// false when the components were skipped (all of them are then zero).
+inline bool truncatedDragVector(double D, const double v[3], double speed, const double sign[3], double out[3]) {
     if (speed > 0.0 && D >= 0.999) {
         for (int k = 0; k < 3; ++k) out[k] = truncatedDrag(D * v[k] / speed, sign[k]);
-    } else {
-        for (int k = 0; k < 3; ++k) out[k] = 0.0 * sign[k];
+        return true;
     }
+    for (int k = 0; k < 3; ++k) out[k] = 0.0 * sign[k];
+    return false;
 }
 
 // One millisecond of one axis: thrust F, drag magnitude |A| opposing V, and

@@ -88,6 +88,12 @@ void computeSeatTrajectory(Simulation& sim, double seconds, const float v0[3], c
 
     double speed = length3(v0[0], v0[1], v0[2]);
     double packageAltitude = baseAltitude + tr.pz[1];
+    const double startZ = tr.pz[1];
+    // The sample the step starts from, carried in registers rather than read
+    // back from the store.
+    double cur[3] = {tr.px[1], tr.py[1], tr.pz[1]};
+    double curV[3] = {tr.vx[1], tr.vy[1], tr.vz[1]};
+    double curA[3] = {0.0, 0.0, 0.0};
     double largestDrag = 0.0, largestDragTime = 0.0;
 
     long lastStep = (long)(seconds * 1000.0) - 1;
@@ -121,12 +127,12 @@ void computeSeatTrajectory(Simulation& sim, double seconds, const float v0[3], c
         const bool free = t > Tc;
         const double gv = free ? kGravityStepV(dt) : 0.0;
         const double gp = free ? kGravityStepP(dt) : 0.0;
-        const double sx = dragSign(tr.vx[i]), sy = dragSign(tr.vy[i]), sz = dragSign(tr.vz[i]);
-        double vx = tr.vx[i], vy = tr.vy[i], vz = tr.vz[i];
-        double px = tr.px[i], py = tr.py[i], pz = tr.pz[i];
-        integrateAxis(F[0], std::fabs(tr.ax[i]), dt, 0.0, 0.0, vx, px);
-        integrateAxis(F[1], std::fabs(tr.ay[i]), dt, 0.0, 0.0, vy, py);
-        integrateAxis(F[2], std::fabs(tr.az[i]), dt, gv, gp, vz, pz);
+        const double sx = dragSign(curV[0]), sy = dragSign(curV[1]), sz = dragSign(curV[2]);
+        double vx = curV[0], vy = curV[1], vz = curV[2];
+        double px = cur[0], py = cur[1], pz = cur[2];
+        integrateAxis(F[0], std::fabs(curA[0]), dt, 0.0, 0.0, vx, px);
+        integrateAxis(F[1], std::fabs(curA[1]), dt, 0.0, 0.0, vy, py);
+        integrateAxis(F[2], std::fabs(curA[2]), dt, gv, gp, vz, pz);
         const long n = i + 1;
         tr.vx[n] = vx;
         tr.vy[n] = vy;
@@ -143,7 +149,7 @@ void computeSeatTrajectory(Simulation& sim, double seconds, const float v0[3], c
             run.landingP[2] = pz;
             run.landingTimeS = t;
         }
-        float gained = (float)(pz - tr.pz[1]);
+        float gained = (float)(pz - startZ);
         if (gained > run.apexHeightM) run.apexHeightM = gained;
         speed = length3(vx, vy, vz);
 
@@ -163,7 +169,7 @@ void computeSeatTrajectory(Simulation& sim, double seconds, const float v0[3], c
             case kPhaseMainChute: {
                 const double tau = t - S.tMainFire;
                 if (!sim.pack.computed) launchPack(sim, baseAltitude);
-                const double stepDistance = length3(px - tr.px[i], py - tr.py[i], pz - tr.pz[i]);
+                const double stepDistance = length3(px - cur[0], py - cur[1], pz - cur[2]);
                 ChuteAreaCd chute = mainChuteInflation(sim.mainChute, sim.mainRadii, tau, stepDistance,
                                                        speed * kKtPerMs, fighterSpeedKt);
                 area = chute.areaM2;
@@ -201,12 +207,19 @@ void computeSeatTrajectory(Simulation& sim, double seconds, const float v0[3], c
         }
         const double vNext[3] = {vx, vy, vz}, sign[3] = {sx, sy, sz};
         double drag[3];
-        truncatedDragVector(D, vNext, speed, sign, drag);
+        const bool dragActs = truncatedDragVector(D, vNext, speed, sign, drag);
         tr.ax[n] = drag[0];
         tr.ay[n] = drag[1];
         tr.az[n] = drag[2];
-        tr.dragForceN[i] = length3(tr.ax[n], tr.ay[n], tr.az[n]) * mass;
-        tr.dragForceN[n] = 0.0;
+        // A skipped drag vector is all zeros, whose length is exactly 0.
+        tr.dragForceN[i] = (dragActs ? length3(drag[0], drag[1], drag[2]) : 0.0) * mass;
+        cur[0] = px;
+        cur[1] = py;
+        cur[2] = pz;
+        curV[0] = vx;
+        curV[1] = vy;
+        curV[2] = vz;
+        for (int k = 0; k < 3; ++k) curA[k] = drag[k];
         tr.phase[n] = (uint8_t)phase;
         tr.lastIndex = (int32_t)n;
         run.stepsRun = (int32_t)i;
@@ -219,9 +232,9 @@ void computeSeatTrajectory(Simulation& sim, double seconds, const float v0[3], c
             run.endV[0] = vx;
             run.endV[1] = vy;
             run.endV[2] = vz;
-            run.endA[0] = tr.ax[n];
-            run.endA[1] = tr.ay[n];
-            run.endA[2] = tr.az[n];
+            run.endA[0] = drag[0];
+            run.endA[1] = drag[1];
+            run.endA[2] = drag[2];
             run.endTimeS = t - 0.001;
             break;
         }
@@ -231,6 +244,8 @@ void computeSeatTrajectory(Simulation& sim, double seconds, const float v0[3], c
         }
     }
 
+    // The newest sample has no step after it yet, so no force.
+    tr.dragForceN[tr.lastIndex] = 0.0;
     run.largestDrag = largestDrag;
     run.largestDragTimeS = largestDragTime;
     sim.derived.maxDragG = (float)(largestDrag / kGravity);

@@ -15,10 +15,6 @@ int32_t selectMode(double keas, double altitudeFt) {
     return mode;
 }
 
-bool inSensingWindow(double t, float Tc, const SequencerRun& run) {
-    return !run.modeSensed && (double)Tc + 0.065 <= t && t <= (double)Tc + 0.125;
-}
-
 void setModeTimes(int32_t mode, float catapultPhaseTimeS, float rocketBurnTimeS, SequencerTimes& s) {
     double Tc = catapultPhaseTimeS;
     s.seqMode = mode;
@@ -96,40 +92,12 @@ void senseMode(double speedMs, double altitudeFt, float catapultPhaseTimeS, floa
     run.modeSensed = true;
 }
 
-bool resenseMode5(double t, double altitudeFt, SequencerTimes& s, SequencerRun& run) {
-    // Only a mode 5 sensed in this run waits for the fall-through; a mode left
-    // over from the previous run does not count.
-    if (s.seqMode != 5 || !run.modeSensed || run.mode5Resensed || !(altitudeFt < 18000.0)) return false;
+void scheduleMode5Fall(double t, SequencerTimes& s, SequencerRun& run) {
     int64_t k = ((int64_t)(t * 1000.0) - 200) % 4800;
     s.tMainFire = t + (4.8 - k / 1000.0);
     s.tDrogueRelease = s.tMainFire + 0.15;
     s.tSeparationEnable = s.tMainFire + 0.2;
     run.mode5Resensed = true;
-    return true;
 }
 
-bool drogueActive(double t, const SequencerTimes& s) {
-    return s.tDrogueFire + 0.2 < t && t < s.tDrogueRelease;
-}
 
-DragPhase dragPhase(double t, float catapultPhaseTimeS, const SequencerTimes& s, const SequencerRun& run) {
-    // On the rails nothing else applies, whatever times an earlier run left.
-    if (!(t > (double)catapultPhaseTimeS)) return kPhaseRails;
-    DragPhase phase = kPhaseRails;
-    if (t <= s.tDrogueFire + 0.2) phase = kPhaseSeatMan;
-    if (drogueActive(t, s)) phase = kPhaseDrogue;
-    if (t > s.tDrogueRelease) phase = kPhaseAfterDrogue;
-    if (t > s.tMainFire) phase = kPhaseMainChute;
-    if (!run.modeSensed) phase = kPhaseUnsensed;
-    return phase;
-}
-
-bool updateSeparation(double t, double dragAccel, SequencerTimes& s, SequencerRun& run) {
-    if (t > s.tSeparationEnable && dragAccel / kGravity > 0.88 && t > 0.64) run.separationCounterS += 0.001f;
-    if (run.separationCounterS > 0.25f && !run.seatSeparated) {
-        run.seatSeparated = true;
-        s.tSeatManSeparation = t;
-        return true;
-    }
-    return false;
-}

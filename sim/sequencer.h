@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "sim/sim_records.h"
+#include "sim/units.h"
 
 // Per-run sequencer flags.
 struct SequencerRun {
@@ -29,7 +30,9 @@ enum DragPhase : uint8_t {
 int32_t selectMode(double keas, double altitudeFt);
 
 // True when the sensing window is open at time t for this run.
-bool inSensingWindow(double t, float catapultPhaseTimeS, const SequencerRun& run);
+inline bool inSensingWindow(double t, float Tc, const SequencerRun& run) {
+    return !run.modeSensed && (double)Tc + 0.065 <= t && t <= (double)Tc + 0.125;
+}
 
 // Senses the mode at speed (m/s) and altitude (ft) and sets the mode's times.
 void senseMode(double speedMs, double altitudeFt, float catapultPhaseTimeS, float rocketBurnTimeS,
@@ -38,16 +41,48 @@ void senseMode(double speedMs, double altitudeFt, float catapultPhaseTimeS, floa
 // Sets the mode's times for an already chosen mode (also applies the long-burn rule).
 void setModeTimes(int32_t mode, float catapultPhaseTimeS, float rocketBurnTimeS, SequencerTimes& times);
 
+// Sets the main parachute to the next instant of the 4.8 s cycle after t.
+void scheduleMode5Fall(double t, SequencerTimes& times, SequencerRun& run);
+
+// The checks below run at every millisecond of the seat's path; they are
+// inline so the step loop pays no calls for them.
+
 // Mode-5 fall-through below 18000 ft at time t: schedules the main parachute
 // at the next instant of the 4.8 s cycle. True when it fired this step.
-bool resenseMode5(double t, double altitudeFt, SequencerTimes& times, SequencerRun& run);
-
-// Drag configuration of the package at time t.
-DragPhase dragPhase(double t, float catapultPhaseTimeS, const SequencerTimes& times, const SequencerRun& run);
+inline bool resenseMode5(double t, double altitudeFt, SequencerTimes& s, SequencerRun& run) {
+    // Only a mode 5 sensed in this run waits for the fall-through; a mode left
+    // over from the previous run does not count.
+    if (s.seqMode != 5 || !run.modeSensed || run.mode5Resensed || !(altitudeFt < 18000.0)) return false;
+    scheduleMode5Fall(t, s, run);
+    return true;
+}
 
 // True while the drogue acts: after its inflation time, before its release.
-bool drogueActive(double t, const SequencerTimes& times);
+inline bool drogueActive(double t, const SequencerTimes& s) {
+    return s.tDrogueFire + 0.2 < t && t < s.tDrogueRelease;
+}
+
+// Drag configuration of the package at time t.
+inline DragPhase dragPhase(double t, float catapultPhaseTimeS, const SequencerTimes& s, const SequencerRun& run) {
+    // On the rails nothing else applies, whatever times an earlier run left.
+    if (!(t > (double)catapultPhaseTimeS)) return kPhaseRails;
+    DragPhase phase = kPhaseRails;
+    if (t <= s.tDrogueFire + 0.2) phase = kPhaseSeatMan;
+    if (drogueActive(t, s)) phase = kPhaseDrogue;
+    if (t > s.tDrogueRelease) phase = kPhaseAfterDrogue;
+    if (t > s.tMainFire) phase = kPhaseMainChute;
+    if (!run.modeSensed) phase = kPhaseUnsensed;
+    return phase;
+}
 
 // Adds to the separation counter and separates the seat when it has run
 // long enough; true on the step of separation.
-bool updateSeparation(double t, double dragAccel, SequencerTimes& times, SequencerRun& run);
+inline bool updateSeparation(double t, double dragAccel, SequencerTimes& s, SequencerRun& run) {
+    if (t > s.tSeparationEnable && dragAccel / kGravity > 0.88 && t > 0.64) run.separationCounterS += 0.001f;
+    if (run.separationCounterS > 0.25f && !run.seatSeparated) {
+        run.seatSeparated = true;
+        s.tSeatManSeparation = t;
+        return true;
+    }
+    return false;
+}
