@@ -10,13 +10,18 @@ AtmosphereReadout atmosphereReadout;
 namespace {
 
 // The two power laws and the exponential of the layers, tabled at first use.
+// The powers take the temperature itself, the exponential a product by the
+// reciprocal: the divisions of the library form cost more than the whole
+// fast evaluation, and the error budget allows for the difference.
+constexpr double kMiddleLayerInverseScale = 1.0 / 20805.433;
+
 const FixedExponentPower& lowerLayerPower() {
-    static const FixedExponentPower power(5.256);
+    static const FixedExponentPower power(5.256, 518.6);
     return power;
 }
 
 const FixedExponentPower& upperLayerPower() {
-    static const FixedExponentPower power(-11.388);
+    static const FixedExponentPower power(-11.388, 389.98);
     return power;
 }
 
@@ -60,17 +65,17 @@ bool standardAtmosphereFast(float h, float& temperatureR, float& pressure) {
     double approx = 0.0;
     if (h >= 82345.0f) {
         temperatureR = (float)(389.98 + 1.645 * (h - 82345.0) / 1000.0);
-        return upperLayerPower().approximate(temperatureR / 389.98, approx) &&
+        return upperLayerPower().approximate(temperatureR, approx) &&
                roundsToOneFloat(51.96896 * approx, pressure);
     }
     if (h >= 36152.0f) {
         temperatureR = 389.98f;
-        return middleLayerExponential().approximate((36000.0 - h) / 20805.433, approx) &&
+        return middleLayerExponential().approximate((36000.0 - h) * kMiddleLayerInverseScale, approx) &&
                roundsToOneFloat(473.1376 * approx, pressure);
     }
     if (h < 36152.0f) {
         temperatureR = (float)(518.6 - 3.56 * h / 1000.0);
-        return lowerLayerPower().approximate(temperatureR / 518.6, approx) &&
+        return lowerLayerPower().approximate(temperatureR, approx) &&
                roundsToOneFloat(2116.0 * approx, pressure);
     }
     temperatureR = 0.0f;  // not a number: no layer applies

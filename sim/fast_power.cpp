@@ -3,8 +3,11 @@
 #include <cmath>
 #include <cstring>
 
-// Error budget of FixedExponentPower::approximate for |y| <= 12 (relative):
-// - the two tabled factors are library pow values, one ulp each: 4.4e-16;
+// Error budget of FixedExponentPower::approximate for |y| <= 12, relative to
+// the true (x / scale)^y:
+// - the octave factor is the library pow of the rounded 2^e / scale: one ulp
+//   plus |y| * 2^-53 for the rounded argument: 1.6e-15;
+// - the point factor is a library pow value: one ulp, 2.2e-16;
 // - m - c is exact (both lie in [1, 2], |m - c| <= 2^-11), u = (m - c) * (1/c)
 //   is off by at most two roundings, which moves (1 + u)^y by at most
 //   |y| * 2^-11 * 2^-52 * 1.01 < 1.3e-18;
@@ -13,17 +16,22 @@
 //   past the first is below 0.007: < 6e-18;
 // - its evaluation takes eight roundings of partial values below 1.01: 9e-16;
 // - two products: 2.2e-16, and the caller's constant factor: 1.1e-16.
-// Sum below 1.8e-15.
+// Sum below 3.1e-15. The library's own result is off the true value by its
+// rounded quotient x / scale (|y| * 2^-53), its pow (one ulp) and the
+// constant factor: below 1.7e-15.
 //
-// Error budget of TabledExponential::approximate (relative): the tabled
-// library value, one ulp: 2.2e-16; r = z - k/512 is exact (Sterbenz: k/512 is
-// within 2^-10 of z and at least 2^-9 in size unless it is 0); the Taylor
-// series stops after r^5: below 2^-60/720; its evaluation: seven roundings of
-// partial values below 1.001: 8e-16; the product and the caller's constant
-// factor: 2.2e-16. Sum below 1.3e-15.
+// Error budget of TabledExponential::approximate, relative to exp(z): the
+// tabled library value, one ulp: 2.2e-16; r = z - k/512 is exact (Sterbenz:
+// k/512 is within 2^-10 of z and at least 2^-9 in size unless it is 0); the
+// Taylor series stops after r^5: below 2^-60/720; its evaluation: seven
+// roundings of partial values below 1.001: 8e-16; the product and the
+// caller's constant factor: 2.2e-16. Sum below 1.3e-15. The caller's z is a
+// product by the reciprocal where the library divides; for |z| <= 2.3 the two
+// differ by at most 5e-16, which moves exp(z) by as much.
 
-FixedExponentPower::FixedExponentPower(double y) {
-    for (int e = kMinOctave; e <= kMaxOctave; ++e) octavePower_[e - kMinOctave] = std::pow(std::ldexp(1.0, e), y);
+FixedExponentPower::FixedExponentPower(double y, double scale) {
+    for (int e = kMinOctave; e <= kMaxOctave; ++e)
+        octavePower_[e - kMinOctave] = std::pow(std::ldexp(1.0, e) / scale, y);
     for (int j = 0; j < kPoints; ++j) {
         const double c = 1.0 + (j + 0.5) / kPoints;
         pointPower_[j] = std::pow(c, y);
