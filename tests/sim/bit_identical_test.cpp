@@ -201,6 +201,12 @@ const Scenario kScenarios[] = {
 }  // namespace
 
 TEST(BitIdenticalRuns, EveryScenarioKeepsItsRecordedHash) {
+#if defined(__SANITIZE_ADDRESS__)
+    // The recorded hashes belong to the optimised release build; the
+    // instrumented build compiles the maths differently. The release run of
+    // the suite checks them.
+    GTEST_SKIP() << "hashes are recorded for the release build";
+#endif
     for (const Scenario& sc : kScenarios) {
         int32_t mode = 0;
         uint64_t h = runHash(sc.setUp, sc.quick, &mode);
