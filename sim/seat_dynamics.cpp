@@ -85,16 +85,7 @@ double computeCatapultStroke(const SimParams& params, const SimConstants& c, Sim
         double F[3] = {0, 0, 0};
         if (L <= c.catapultStrokeM) {
             derived.catapultPhaseTimeS = (float)(i * 0.001);
-            double t = i * dt;
-            if (t <= cat.onsetTimeS) {
-                F[0] = t * cat.buildUpRate.x;
-                F[1] = t * cat.buildUpRate.y;
-                F[2] = t * cat.buildUpRate.z;
-            } else {
-                F[0] = cat.accel[0];
-                F[1] = cat.accel[1];
-                F[2] = cat.accel[2];
-            }
+            catapultThrust(cat, i * dt, F);
         } else if (L < 13.0) {
             int at = (int)(derived.catapultPhaseTimeS * 1000.0);
             double speed = 0.0;

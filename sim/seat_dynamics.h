@@ -26,6 +26,20 @@ struct CatapultState {
     int32_t strokeResult = 0;      // 1 stroke completed, 0 cannot move, -1 not within capacity
 };
 
+// Catapult thrust acceleration t seconds into the stroke: built up at the onset
+// rate until the onset time, the full vector after it.
+inline void catapultThrust(const CatapultState& cat, double t, double F[3]) {
+    if (t <= cat.onsetTimeS) {
+        F[0] = t * cat.buildUpRate.x;
+        F[1] = t * cat.buildUpRate.y;
+        F[2] = t * cat.buildUpRate.z;
+    } else {
+        F[0] = cat.accel[0];
+        F[1] = cat.accel[1];
+        F[2] = cat.accel[2];
+    }
+}
+
 // Derived display values, catapult and build-up vectors, the ejection-attitude
 // copy and the stroke. False when the catapult cannot move the package.
 bool deriveCatapult(SimParams& params, const SimConstants& constants, const FighterAttitude& attitude,

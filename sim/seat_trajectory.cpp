@@ -108,15 +108,7 @@ void computeSeatTrajectory(Simulation& sim, double seconds, const float v0[3], c
 
         double F[3] = {0.0, 0.0, 0.0};
         if (t <= Tc) {
-            if (t <= cat.onsetTimeS) {
-                F[0] = t * cat.buildUpRate.x;
-                F[1] = t * cat.buildUpRate.y;
-                F[2] = t * cat.buildUpRate.z;
-            } else {
-                F[0] = cat.accel[0];
-                F[1] = cat.accel[1];
-                F[2] = cat.accel[2];
-            }
+            catapultThrust(cat, t, F);
         } else if (S.tRocketFire < t && t <= burnEnd) {
             Vec3 r = rocketAcceleration(t - S.tRocketFire, P, C, sim.ejection);
             F[0] = r.x;
