@@ -12,21 +12,38 @@ namespace {
 PlatMouseState mouseState;
 }
 
+// One frame, in the order the picture depends on: input first, then the
+// clocks' consumers (camera, world, bodies, overlay), the clocks last so the
+// next frame draws what they say.
 void renderFrame() {
     if (!platHasGlContext()) return;
-    // Mouse device poll (its motion drives the screen-edge and wheel camera moves).
+    // 1. Mouse device poll.
     platPollMouseDevice(&mouseState);
-    // Frame rate from the playback clock, then the live descent once the
-    // computed window of the run is over.
+    // 2. Mouse-driven camera drift (orbit cameras, free camera at the screen
+    //    edge and on the wheel) while the menu is closed.
+    // 3. Frame rate from the playback clock.
     PlaybackClocks& clocks = simulation.clocks;
     measureFrameRate(app, clocks.elapsedMs, clocks.paused != 0, simulation.params.playSpeedDivisor);
+    // 4. Live descent once the computed window of the run is over.
     if (clocks.elapsedMs != 0 && clocks.playing) advanceDescentForFrame(simulation);
-    // Clear and reset the view.
+    // 5. Clear and reset the view (the sky colour until the lights set it).
     glClearColor(124 / 255.0f, 168 / 255.0f, 205 / 255.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
-    // The clocks advance after the drawing; the next frame draws what they say.
+    // 6. Free camera look target.
+    // 7. Camera placement for the mode (sets the lights and the sky colour).
+    // 8. Fog.
+    // 9. Ground and cloud layer.
+    // 10. Control tower.
+    // 11. Red reference line above the fighter.
+    // 12. Buildings (display list 999).
+    // 13. Sun marker and its line to the ground.
+    // 14. Trees.
+    // 15. Bodies of the ejection.
+    // 16. Overlay or the open menu.
+    // 17. Playback clocks.
     updatePlaybackClocks(clocks, platTimeMs(), simulation.params, simulation.times);
+    // 18. Show the frame.
     platSwapBuffers();
 }
 

@@ -1,6 +1,7 @@
 #include "app/app_state.h"
 #include "app/startup.h"
 #include "input/input_state.h"
+#include "render/scene_switches.h"
 #include "sim/simulation.h"
 
 void initDefaults() {
@@ -8,5 +9,6 @@ void initDefaults() {
     app.fieldOfView = 50.0f;
     app.frameRate = 0.0f;
     app.framePhase = 0;
+    setSceneSwitchDefaults(sceneSwitches);
     setDefaults(simulation);
 }

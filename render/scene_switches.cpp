@@ -1,0 +1,5 @@
+#include "render/scene_switches.h"
+
+SceneSwitches sceneSwitches;
+
+void setSceneSwitchDefaults(SceneSwitches& s) { s = SceneSwitches(); }
