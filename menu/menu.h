@@ -15,6 +15,12 @@ extern MenuState menu;
 
 void openMenu();
 void closeMenu();
+// Drawing (screen-space mode already entered by the overlay): the open panel with
+// its backdrop, clock and current page; while closed, the MENU strip and the
+// camera-mode spinner.
+void drawMenuPanel();
+void drawMenuStrip();
+
 // Rebuilds every widget from the value it edits (buildMenuWidgets).
 void buildMenuWidgets();
 // Mouse routing while the menu is open (top-left-origin virtual screen).

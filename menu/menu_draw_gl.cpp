@@ -1,0 +1,5 @@
+// Placeholder drawing of the menu until its pages exist.
+#include "menu/menu.h"
+
+void drawMenuPanel() {}
+void drawMenuStrip() {}
