@@ -1,6 +1,7 @@
 #include "app/app_state.h"
 #include "app/startup.h"
 #include "input/input_state.h"
+#include "render/scene_light.h"
 #include "render/scene_switches.h"
 #include "sim/simulation.h"
 
@@ -10,5 +11,6 @@ void initDefaults() {
     app.frameRate = 0.0f;
     app.framePhase = 0;
     setSceneSwitchDefaults(sceneSwitches);
+    setSceneLightDefaults(sceneLight);
     setDefaults(simulation);
 }

@@ -7,6 +7,7 @@
 #include "app/window.h"
 #include "assets/textures.h"
 #include "platform/platform.h"
+#include "render/scene_light.h"
 
 void startUp() {
     std::srand((unsigned)std::time(nullptr));
@@ -17,6 +18,8 @@ void startUp() {
     initDefaults();
     setErrorBoxHandler(platMessageBox);
     if (!createGlContext(app.clientWidth, app.clientHeight)) return;
+    setupMaterial();
+    setupLights(sceneLight, Vec3());
     // The BMP pictures come first: the font sheets are among them.
     loadBmpSet();
 }

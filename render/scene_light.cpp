@@ -1,0 +1,12 @@
+#include "render/scene_light.h"
+
+#include "render/poly_model.h"
+
+SceneLight sceneLight;
+
+void setSceneLightDefaults(SceneLight& light) { light = SceneLight(); }
+
+int skyRow(float eyeZ) {
+    int row = truncToInt(eyeZ) / kSkyRowHeightM;
+    return row > kSkyRows - 1 ? kSkyRows - 1 : row;
+}
