@@ -3,6 +3,8 @@
 #include "app/app_state.h"
 #include "app/frame.h"
 #include "app/window.h"
+#include "camera/camera_state.h"
+#include "camera/place_camera.h"
 #include "input/window_proc.h"
 #include "platform/platform.h"
 #include "sim/playback.h"
@@ -31,7 +33,9 @@ void renderFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     // 6. Free camera look target.
+    computeLookTarget(camera);
     // 7. Camera placement for the mode (sets the lights and the sky colour).
+    placeCamera();
     // 8. Fog.
     // 9. Ground and cloud layer.
     // 10. Control tower.

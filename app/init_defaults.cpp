@@ -1,5 +1,6 @@
 #include "app/app_state.h"
 #include "app/startup.h"
+#include "camera/camera_state.h"
 #include "input/input_state.h"
 #include "render/scene_light.h"
 #include "render/scene_switches.h"
@@ -13,4 +14,5 @@ void initDefaults() {
     setSceneSwitchDefaults(sceneSwitches);
     setSceneLightDefaults(sceneLight);
     setDefaults(simulation);
+    setCameraDefaults(camera);
 }
