@@ -6,6 +6,7 @@
 #include "camera/camera_state.h"
 #include "camera/place_camera.h"
 #include "input/window_proc.h"
+#include "menu/font_text.h"
 #include "platform/platform.h"
 #include "sim/playback.h"
 #include "sim/simulation.h"
@@ -66,6 +67,7 @@ int mainLoop() {
         }
     }
     platMouseDeviceClose();
+    deleteFontLists();
     destroyMainWindow();
     // Drop the quit message destroyMainWindow posts; the loop has ended already.
     platPeekMessage(&msg);

@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "app/window.h"
 #include "assets/textures.h"
+#include "menu/font_text.h"
 #include "platform/platform.h"
 #include "render/scene_light.h"
 
@@ -22,4 +23,5 @@ void startUp() {
     setupLights(sceneLight, Vec3());
     // The BMP pictures come first: the font sheets are among them.
     loadBmpSet();
+    buildFontLists();
 }

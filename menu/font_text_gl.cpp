@@ -1,6 +1,99 @@
-// Placeholder until the font lists exist.
+// Glyph display lists and the text printer. Each list draws one textured
+// 16 by 16 quad from its sheet cell and moves the pen, so a string is one
+// glCallLists over its bytes.
+#include <GL/gl.h>
+
+#include "assets/textures.h"
 #include "menu/font_text.h"
 
-void buildFontLists() {}
-void deleteFontLists() {}
-void printText(int, int, const char*, int, float, float) {}
+namespace {
+
+GLuint fontListBase = 0;
+
+constexpr int kAlphaSheetTga = 13;   // "Data/Font.tga" in the TGA load order
+
+GLuint sheetTexture(FontSheet sheet) {
+    switch (sheet) {
+        case FontSheet::Plain: return bmpTextures[0];
+        case FontSheet::Serif: return bmpTextures[1];
+        case FontSheet::NewAge: return bmpTextures[2];
+        case FontSheet::Alpha: return tgaImages[kAlphaSheetTga].texture;
+    }
+    return 0;
+}
+
+}  // namespace
+
+void buildFontLists() {
+    if (fontListBase != 0) return;
+    fontListBase = glGenLists(kFontListCount);
+    if (fontListBase == 0) return;
+    for (int list = 0; list < kFontListCount; ++list) {
+        const GlyphCell g = glyphCell(list);
+        glNewList(fontListBase + list, GL_COMPILE);
+        glBegin(GL_QUADS);
+        glTexCoord2f(g.s0, g.t0);
+        glVertex2i(0, 0);
+        glTexCoord2f(g.s1, g.t0);
+        glVertex2i(16, 0);
+        glTexCoord2f(g.s1, g.t1);
+        glVertex2i(16, 16);
+        glTexCoord2f(g.s0, g.t1);
+        glVertex2i(0, 16);
+        glEnd();
+        glTranslatef(g.advance, 0.0f, 0.0f);
+        glEndList();
+    }
+}
+
+void deleteFontLists() {
+    if (fontListBase == 0) return;
+    glDeleteLists(fontListBase, kFontListCount);
+    fontListBase = 0;
+}
+
+void printText(int x, int y, const char* text, int style, float scaleX, float scaleY) {
+    if (fontListBase == 0 || !text || !*text) return;
+    const FontStyleInfo info = fontStyleInfo(style);
+
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glDisable(GL_CULL_FACE);
+    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glBlendFunc(GL_ONE, GL_ONE);
+    glDepthMask(GL_FALSE);
+    glBindTexture(GL_TEXTURE_2D, sheetTexture(info.sheet));
+    if (info.alphaBlend) glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0.0, 800.0, 0.0, 600.0, -1.0, 1.0);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glTranslatef((float)x, (float)y, 0.0f);
+    glScalef(scaleX, scaleY, 1.0f);
+
+    // Bytes whose list would fall outside the reserved names are dropped
+    // rather than calling some other part's display list.
+    glListBase(fontListBase);
+    GLushort lists[256];
+    int n = 0;
+    for (const char* p = text; *p; ++p) {
+        const int list = glyphListFor(style, *p);
+        if (list < 0) continue;
+        lists[n++] = (GLushort)list;
+        if (n == 256) {
+            glCallLists(n, GL_UNSIGNED_SHORT, lists);
+            n = 0;
+        }
+    }
+    if (n > 0) glCallLists(n, GL_UNSIGNED_SHORT, lists);
+
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glDepthMask(GL_TRUE);
+}

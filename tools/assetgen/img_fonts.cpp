@@ -2,7 +2,9 @@
 // 32 + (k mod 128) of one of two looks (cells 0..95 and 128..223); cell row 0
 // is the top of the picture. Each glyph stays inside the left `advance` pixels
 // of its cell, because the text quads are 16 units wide but the pen moves
-// only 8 or 10 units.
+// only 8 or 10 units. The first column and the top and bottom rows of every
+// cell stay dark: a text quad's edge samples half a texel beyond its cell, and
+// ink there would show as a thin line beside the neighbouring letter.
 #include <algorithm>
 #include <cmath>
 
@@ -39,19 +41,25 @@ GlyphMask glyphInCell(const Look& look, unsigned code, int room) {
     mask.cover.assign(cellPx * cellPx, 0.0f);
     GlyphBitmap g;
     if (!renderGlyph(look.face, look.size, 1.0f, code, g)) return mask;
-    const int margin = look.outlined ? 2 : 1;
-    float fit = static_cast<float>(room - margin);
+    // The shape keeps off the dark border and, for hollow letters, leaves
+    // room for the rim around it.
+    const int rimPx = look.outlined ? 1 : 0;
+    const int leftEdge = 1 + rimPx, rightEdge = room - 1 - rimPx;
+    const int firstRow = 1 + rimPx, lastRow = cellPx - 2 - rimPx;
+    float fit = static_cast<float>(rightEdge - leftEdge + 1);
     if (g.width > fit && g.width > 0) {
         float squeeze = fit / g.width;
         if (!renderGlyph(look.face, look.size, squeeze, code, g)) return mask;
     }
-    int left = static_cast<int>(std::floor((room - g.width) * 0.5f));
-    left = std::max(look.outlined ? 1 : 0, left);
-    int top = baselineInCell - g.top;
+    int left = leftEdge + static_cast<int>(std::floor((fit - g.width) * 0.5f));
+    left = std::max(leftEdge, left);
+    // A shape reaching below the cell's last row (an underscore, a long
+    // descender) is lifted rather than cut off.
+    int top = std::max(firstRow, std::min(baselineInCell - g.top, lastRow + 1 - g.rows));
     for (int r = 0; r < g.rows; ++r)
         for (int c = 0; c < g.width; ++c) {
             int x = left + c, y = top + r;
-            if (x < 0 || y < 0 || x >= room || y >= cellPx) continue;
+            if (x < leftEdge || y < firstRow || x > rightEdge || y > lastRow) continue;
             mask.cover[static_cast<size_t>(y) * cellPx + x] =
                 static_cast<unsigned char>(g.coverage[static_cast<size_t>(r) * g.width + c]) / 255.0f;
         }
@@ -79,7 +87,7 @@ void drawHalf(Canvas& sheet, int firstCell, const Look& look, int advance, const
         int cx = (cell % 16) * cellPx, cy = (cell / 16) * cellPx;
         GlyphMask m = glyphInCell(look, code, advance);
         if (shadow)
-            for (int y = 0; y < cellPx - 1; ++y)
+            for (int y = 0; y < cellPx - 2; ++y)
                 for (int x = 0; x < advance - 1; ++x)
                     sheet.blend(cx + x + 1, cy + y + 1, rgb(0, 0, 0), m.at(x, y) * 0.55f);
         for (int y = 0; y < cellPx; ++y)
@@ -104,9 +112,10 @@ bool writeFontSheets(const std::string& dir) {
     ok = writeBmpSheet(dir, "font_shit.bmp", Look{Face::Serif, 13.5f, false}, Look{Face::SerifBold, 13.5f, false}, 10) && ok;
     ok = writeBmpSheet(dir, "font_newage.bmp", Look{Face::SansCondensedBold, 14, false},
                        Look{Face::SansBold, 14, true}, 10) && ok;
-    // Alpha sheet: white glyphs with a soft shadow, 128 cells used.
+    // Alpha sheet: white glyphs with a soft shadow, plain and bold halves.
     Canvas tga(sheetPx, sheetPx, rgb(1, 1, 1, 0));
     drawHalf(tga, 0, Look{Face::Sans, 13, false}, 10, rgb(1, 1, 1), true);
+    drawHalf(tga, 128, Look{Face::SansBold, 13, false}, 10, rgb(1, 1, 1), true);
     ok = writeTga(dir, "Font.tga", tga, 32) && ok;
     return ok;
 }
