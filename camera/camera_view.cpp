@@ -1,9 +1,109 @@
 #include "camera/camera_view.h"
 
-CameraView freeCameraView(const CameraState& c) {
+#include <algorithm>
+
+#include "camera/camera_scene.h"
+#include "camera/flyby_camera.h"
+#include "camera/orbit_camera.h"
+
+namespace {
+
+CameraView lookFrom(const Vec3& eye, const Vec3& target) {
     CameraView v;
-    v.eye = c.freeCameraPosition;
-    v.target = c.lookTarget;
-    v.recordedEye = v.eye;
+    v.eye = eye;
+    v.target = target;
+    v.recordedEye = eye;
     return v;
+}
+
+// Watch cameras: with follow the free camera rides along with the body and
+// keeps its own direction; without it the free camera turns to the body.
+CameraView watchView(const CameraState& c, const CameraScene& s, const Vec3& body) {
+    if (s.running) {
+        if (c.watchFollow) return lookFrom(c.freeCameraPosition + body, c.lookTarget);
+        return lookFrom(c.freeCameraPosition, body);
+    }
+    if (c.watchFollow) return lookFrom(c.freeCameraPosition + s.fighterPosition, c.lookTarget);
+    return freeCameraView(c);
+}
+
+CameraView orbitPilotView(const CameraState& c, const CameraScene& s) {
+    const OrbitCamera& o = c.pilotOrbit;
+    Vec3 p;
+    if (s.running) p = s.seatMoving ? s.pilotDisplacement : s.fighterDrift;
+    if (o.eye.z + p.z < 0.0f) p.z = 1.5f;
+    CameraView v = lookFrom(o.eye + p, o.centre + p);
+    v.wind = WindSound::leave;
+    if (s.running && s.seatTimeS > s.catapultPhaseTimeS) v.wind = WindSound::play;
+    return v;
+}
+
+CameraView orbitFighterView(const CameraState& c, const CameraScene& s) {
+    const OrbitCamera& o = c.fighterOrbit;
+    Vec3 p;
+    if (s.running) p = s.fighterDrift;
+    Vec3 eye = o.eye + p, target = o.centre + p;
+    CameraView v = lookFrom(eye, target);
+    // The look-at never goes below the floor; the recorded eye may.
+    v.eye.z = std::max(eye.z, kOrbitEyeFloorM);
+    v.target.z = std::max(target.z, kOrbitEyeFloorM);
+    return v;
+}
+
+CameraView fighterFlybyView(FlybyCamera& f, const CameraScene& s, uint32_t nowMs, int (*randomDraw)()) {
+    if (!s.running) {
+        f.target = s.fighterReference;
+    } else {
+        f.target = s.fighterReference + s.fighterDrift;
+        if (flybyDue(f, nowMs)) {
+            int a1 = randomDraw(), a2 = randomDraw();
+            placeFlyby(f, f.target, s.fighterVelocity, nowMs, a1, a2);
+        }
+    }
+    return lookFrom(f.eye, f.target);
+}
+
+CameraView pilotFlybyView(FlybyCamera& f, const CameraScene& s, uint32_t nowMs, int (*randomDraw)()) {
+    if (!s.running) {
+        f.target = s.fighterPosition;
+    } else {
+        f.target = s.pilotPoint;
+        f.targetVelocity = s.pilotVelocity;
+        if (flybyDue(f, nowMs)) {
+            int a1 = randomDraw(), a2 = randomDraw();
+            placeFlyby(f, f.target, s.pilotVelocity, nowMs, a1, a2);
+            f.leadTime = pilotFlybyLeadTime(s.pilotVelocity.length());
+        }
+    }
+    return lookFrom(f.eye, f.target);
+}
+
+}  // namespace
+
+CameraView freeCameraView(const CameraState& c) { return lookFrom(c.freeCameraPosition, c.lookTarget); }
+
+CameraView computeCameraView(CameraState& c, const CameraScene& s, uint32_t nowMs, int (*randomDraw)()) {
+    switch (c.cameraMode) {
+        case kCameraWatchFighter:
+            return watchView(c, s, s.fighterPoint);
+        case kCameraWatchPilot:
+            return watchView(c, s, s.pilotPoint);
+        case kCameraOrbitPilot:
+            return orbitPilotView(c, s);
+        case kCameraOrbitFighter:
+            return orbitFighterView(c, s);
+        case kCameraFighterFlyby:
+            return fighterFlybyView(c.fighterFlyby, s, nowMs, randomDraw);
+        case kCameraPilotFlyby:
+            return pilotFlybyView(c.pilotFlyby, s, nowMs, randomDraw);
+        case kCameraPresetView: {
+            CameraView v = freeCameraView(c);
+            if (s.running) v.target = s.fighterPosition + s.fighterVelocity * s.elapsedS;
+            v.wind = WindSound::leave;
+            return v;
+        }
+        default:
+            // Mode 0, and any value a damaged preset might hold.
+            return freeCameraView(c);
+    }
 }

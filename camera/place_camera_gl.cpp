@@ -1,14 +1,42 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <cstdlib>
+
 #include "camera/camera_state.h"
 #include "camera/camera_view.h"
 #include "camera/place_camera.h"
+#include "platform/platform.h"
+#include "render/body_state.h"
+#include "render/model_geometry.h"
+#include "render/model_pose.h"
+#include "render/scene_light.h"
+#include "sim/simulation.h"
+
+namespace {
+
+int randomDraw() { return std::rand(); }
+
+Vec3 fighterReferenceOffset(const PolyModel& m) {
+    if (m.partCount < kPartFighter) return Vec3();
+    return m.parts[kPartFighter].offset;
+}
+
+}  // namespace
+
+CameraScene currentCameraScene() {
+    Simulation& sim = simulation;
+    refreshSeatStartOffset(polyModel, sim.attitude.pitchDeg, sim.attitude.rollDeg, sim.attitude.headingDeg,
+                           sim.geometry);
+    return cameraSceneFrom(sim, bodyState, fighterReferenceOffset(polyModel));
+}
 
 void placeCamera() {
-    CameraView v = freeCameraView(camera);
+    CameraScene scene = currentCameraScene();
+    CameraView v = computeCameraView(camera, scene, platTimeMs(), randomDraw);
     gluLookAt(v.eye.x, v.eye.y, v.eye.z, v.target.x, v.target.y, v.target.z, v.up.x, v.up.y, v.up.z);
     camera.eyePosition = v.recordedEye;
-    // lights: the sun light and the sky colour are set here, after the look-at,
-    // so the light position is taken in the view (setupLights).
+    // sound: wind loop (v.wind: stop it, play it looping at 90 %, or leave it)
+    // The light goes through the view just loaded; the sky colour follows the eye.
+    setupLights(sceneLight, camera.eyePosition);
 }

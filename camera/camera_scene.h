@@ -1,0 +1,31 @@
+// What the cameras need to know of the scene in one frame: where the fighter
+// and the pilot are, how fast they go and whether a run is playing. Filled
+// from the simulation and the body records, so the camera geometry itself
+// reads nothing but this record.
+#pragma once
+
+#include "sim/vec3.h"
+
+struct BodyState;
+struct Simulation;
+
+struct CameraScene {
+    bool running = false;        // a run is playing
+    float elapsedS = 0.0f;       // playback time since the trigger (flightTime)
+    bool seatMoving = false;     // the time since ejection has left 0
+    Vec3 fighterPosition;        // the fighter position record
+    Vec3 fighterReference;       // R: fighter position + the model's reference offset
+    Vec3 fighterVelocity;        // playback velocity of the run
+    Vec3 fighterPoint;           // F: R moved along the run, or the crash point
+    Vec3 fighterDrift;           // velocity x elapsed, less the gravity drop
+    Vec3 seatStart;              // seat-start offset for the current attitude
+    Vec3 pilotDisplacement;      // D: the pilot relative to the fighter's start
+    Vec3 pilotVelocity;          // trajectory velocity at D's sample
+    Vec3 pilotPoint;             // Q: where the pilot is in the world
+    float catapultPhaseTimeS = 0.0f;
+    float seatTimeS = 0.0f;
+};
+
+// fighterReferenceOffset is the reference offset of the fighter's model part.
+CameraScene cameraSceneFrom(const Simulation& sim, const BodyState& bodies,
+                            const Vec3& fighterReferenceOffset);
