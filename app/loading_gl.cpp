@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "app/app_state.h"
-#include "app/error_box.h"
 #include "app/loading.h"
 #include "app/window.h"
 #include "assets/textures.h"
@@ -47,9 +46,8 @@ void showLoadingScreen() {
     if (!loadFighterModel(kModelPath, polyModel, sim.attitude.pitchDeg, sim.attitude.rollDeg,
                           sim.attitude.headingDeg, sim.params.seatBackAngleDeg,
                           (float)sim.constants.rocketCantDeg, seatAxes, partSnapshot, sim.geometry)) {
-        // Without the model there is nothing to show: say which file, then quit
-        // through the normal shutdown instead of vanishing silently.
-        errorBox(kModelPath);
+        // Without the model there is nothing to show: the loader has said which
+        // file and why; quit through the normal shutdown.
         platPostQuitMessage(0);
         return;
     }

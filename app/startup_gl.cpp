@@ -2,11 +2,11 @@
 #include <ctime>
 
 #include "app/app_state.h"
-#include "app/error_box.h"
 #include "app/startup.h"
 #include "app/window.h"
 #include "assets/textures.h"
 #include "menu/font_text.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
 #include "render/scene_light.h"
 

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <new>
 
-#include "app/error_box.h"
 #include "assets/image_limits.h"
+#include "platform/error_report.h"
 
 namespace {
 

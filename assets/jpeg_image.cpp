@@ -2,33 +2,50 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 
 #include <jpeglib.h>
 #include <jerror.h>
 
-#include "app/error_box.h"
 #include "assets/image_limits.h"
+#include "platform/error_report.h"
 
 namespace {
 
 // libjpeg's standard error exit ends the process. Ours jumps back to the
-// decoder, which reports the file like a missing one and goes on.
+// decoder, which reports the file with the library's reason and goes on.
 struct JumpingErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
-    bool truncated;
+    char why[JMSG_LENGTH_MAX];
 };
 
 void errorExitByJump(j_common_ptr cinfo) {
     JumpingErrorManager* err = reinterpret_cast<JumpingErrorManager*>(cinfo->err);
+    (*cinfo->err->format_message)(cinfo, err->why);
     std::longjmp(err->jump, 1);
 }
 
-// Warnings stay quiet; running out of data is remembered, because libjpeg
-// pads a truncated file with grey and calls the result a success.
-void noteWarning(j_common_ptr cinfo, int level) {
-    JumpingErrorManager* err = reinterpret_cast<JumpingErrorManager*>(cinfo->err);
-    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) err->truncated = true;
+// libjpeg warns about damaged data (a cut-off file, a bad code, bytes out of
+// place) and then pads the picture with grey or garbage and calls it a
+// success. A damaged texture is a failure of its file, like a missing one.
+// Only warnings about header fields we never use let the picture through.
+void failOnWarning(j_common_ptr cinfo, int level) {
+    if (level >= 0) return;  // trace messages
+    const int code = cinfo->err->msg_code;
+    if (code == JWRN_JFIF_MAJOR || code == JWRN_ADOBE_XFORM || code == JWRN_BOGUS_ICC) return;
+    errorExitByJump(cinfo);
+}
+
+// A progressive file refines the picture scan by scan, each a pass over the
+// whole image; a hostile one can hold thousands. Checked as scans arrive.
+void limitScans(j_common_ptr cinfo) {
+    j_decompress_ptr d = reinterpret_cast<j_decompress_ptr>(cinfo);
+    if (d->input_scan_number > maxJpegScans) {
+        JumpingErrorManager* err = reinterpret_cast<JumpingErrorManager*>(cinfo->err);
+        std::snprintf(err->why, sizeof err->why, "more than %d progressive scans", maxJpegScans);
+        std::longjmp(err->jump, 1);
+    }
 }
 
 void silentOutput(j_common_ptr) {}
@@ -50,21 +67,27 @@ void clear(JpegImage& out) {
     out.rowBytes = out.width = out.height = out.components = 0;
 }
 
-// Decodes the open file into out. Everything that must survive the jump is
-// either out (held by the caller) or set before setjmp and never changed.
-bool decode(std::FILE* file, JpegImage& out) {
+// Decodes the open file into out; on failure why says what was wrong.
+// Everything that must survive the jump is either out (held by the caller)
+// or set before setjmp and never changed.
+bool decode(std::FILE* file, JpegImage& out, char (&why)[JMSG_LENGTH_MAX]) {
     jpeg_decompress_struct cinfo;
     JumpingErrorManager err;
+    jpeg_progress_mgr progress;
     cinfo.err = jpeg_std_error(&err.base);
     err.base.error_exit = errorExitByJump;
-    err.base.emit_message = noteWarning;
+    err.base.emit_message = failOnWarning;
     err.base.output_message = silentOutput;
-    err.truncated = false;
+    err.why[0] = '\0';
+    progress.progress_monitor = limitScans;
     if (setjmp(err.jump)) {
         jpeg_destroy_decompress(&cinfo);
+        std::memcpy(why, err.why, sizeof why);
         return false;
     }
     jpeg_create_decompress(&cinfo);
+    cinfo.progress = &progress;
+    cinfo.mem->max_memory_to_use = maxJpegDecoderMemory;
     jpeg_stdio_src(&cinfo, file);
     jpeg_read_header(&cinfo, TRUE);
     const bool grey = cinfo.jpeg_color_space == JCS_GRAYSCALE;
@@ -73,13 +96,19 @@ bool decode(std::FILE* file, JpegImage& out) {
     } else if (cinfo.num_components == 3) {
         cinfo.out_color_space = JCS_RGB;
     } else {
+        std::snprintf(why, sizeof why, "%d colour components (only 1 or 3 are used)",
+                      cinfo.num_components);
         jpeg_destroy_decompress(&cinfo);  // CMYK and the like are refused
         return false;
     }
+    // Refused before a byte of picture is decoded: a few kilobytes can
+    // declare gigabytes of pixels.
     const size_t width = cinfo.image_width;
     const size_t height = cinfo.image_height;
-    if (width == 0 || height == 0 || width > size_t(maxImageSide) ||
-        height > size_t(maxImageSide) || width * height > maxImagePixels) {
+    if (width == 0 || height == 0 || width > size_t(maxJpegSide) ||
+        height > size_t(maxJpegSide) || width * height > maxJpegPixels) {
+        std::snprintf(why, sizeof why, "%zu x %zu pixels, more than any texture uses (%d x %d)",
+                      width, height, maxJpegSide, maxJpegSide);
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
@@ -87,6 +116,7 @@ bool decode(std::FILE* file, JpegImage& out) {
     const size_t expected = grey ? 1 : 3;
     if (cinfo.output_components != int(expected) || cinfo.output_width != width ||
         cinfo.output_height != height) {
+        std::snprintf(why, sizeof why, "unexpected decoded layout");
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
@@ -99,10 +129,15 @@ bool decode(std::FILE* file, JpegImage& out) {
         if (jpeg_read_scanlines(&cinfo, &target, 1) != 1) break;
         if (grey) widenGreyRow(row, int(width));
     }
-    const bool complete = cinfo.output_scanline == cinfo.output_height && !err.truncated;
+    const bool complete = cinfo.output_scanline == cinfo.output_height;
+    // Finishing reads on to the end-of-image marker, where bytes left over
+    // from damaged data are noticed (and jump out as a warning).
     if (complete) jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
-    if (!complete || err.truncated) return false;
+    if (!complete) {
+        std::snprintf(why, sizeof why, "picture data ends early");
+        return false;
+    }
     out.width = int(width);
     out.height = int(height);
     out.components = 3;
@@ -119,11 +154,14 @@ bool readJpeg(const char* path, JpegImage& out) {
         errorBox(path ? path : "");
         return false;
     }
-    const bool ok = decode(file, out);
+    char why[JMSG_LENGTH_MAX] = "";
+    const bool ok = decode(file, out, why);
     std::fclose(file);
     if (!ok) {
         clear(out);
-        errorBox(path);
+        char text[1024 + JMSG_LENGTH_MAX];
+        std::snprintf(text, sizeof text, "%s\n%s", path, why);
+        errorBox(text);
     }
     return ok;
 }

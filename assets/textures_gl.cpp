@@ -1,10 +1,11 @@
 // Texture creation for the three image kinds; needs the OpenGL context current.
 #include "assets/textures.h"
 
+#include <cstdio>
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "app/error_box.h"
 #include "assets/bmp_image.h"
 #include "assets/jpeg_image.h"
 
@@ -27,7 +28,13 @@ private:
 };
 
 bool loadTga(TgaImage& image, const char* path) {
-    if (!readTgaFile(path, image)) return false;
+    const char* why = "";
+    if (!readTgaFile(path, image, &why)) {
+        // The loading screen says only that the set failed; this says which
+        // file and why.
+        std::fprintf(stderr, "%s: %s\n", path ? path : "", why);
+        return false;
+    }
     const GLenum format = image.bits == 32 ? GL_RGBA : GL_RGB;
     glGenTextures(1, &image.texture);
     glBindTexture(GL_TEXTURE_2D, image.texture);

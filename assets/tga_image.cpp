@@ -10,6 +10,13 @@ namespace {
 const unsigned char plainHeader[12] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 constexpr size_t headerBytes = 18;
 
+const char notPlain[] = "not an uncompressed true-colour TGA";
+const char zeroSide[] = "zero width or height";
+const char badDepth[] = "not 24 or 32 bits a pixel";
+const char tooLarge[] = "larger than any picture the program uses";
+const char cutShort[] = "shorter than its header says";
+const char cannotOpen[] = "cannot be opened";
+
 struct TgaShape {
     int width;
     int height;
@@ -17,16 +24,26 @@ struct TgaShape {
     size_t pixelBytes;
 };
 
-// Checks the 18 header bytes; false for any header the reader refuses.
-bool parseHeader(const unsigned char* h, TgaShape& shape) {
-    if (std::memcmp(h, plainHeader, sizeof(plainHeader)) != 0) return false;
+// Notes why a file is refused, when the caller asked; always false.
+bool refuse(const char** why, const char* text) {
+    if (why) *why = text;
+    return false;
+}
+
+// Checks the 18 header bytes; false (with the reason) for any header the
+// reader refuses.
+bool parseHeader(const unsigned char* h, TgaShape& shape, const char** why) {
+    if (std::memcmp(h, plainHeader, sizeof(plainHeader)) != 0) return refuse(why, notPlain);
     shape.width = h[12] | (h[13] << 8);
     shape.height = h[14] | (h[15] << 8);
     shape.bits = h[16];
     // h[17], the image descriptor, is not read: rows are used as stored.
-    if (shape.width == 0 || shape.height == 0) return false;
-    if (shape.width > maxImageSide || shape.height > maxImageSide) return false;
-    if (shape.bits != 24 && shape.bits != 32) return false;
+    if (shape.width == 0 || shape.height == 0) return refuse(why, zeroSide);
+    if (shape.bits != 24 && shape.bits != 32) return refuse(why, badDepth);
+    if (shape.width > maxImageSide || shape.height > maxImageSide ||
+        size_t(shape.width) * size_t(shape.height) > maxImagePixels) {
+        return refuse(why, tooLarge);
+    }
     shape.pixelBytes = size_t(shape.width) * size_t(shape.height) * size_t(shape.bits / 8);
     return true;
 }
@@ -55,24 +72,25 @@ void clear(TgaImage& out) {
 
 }  // namespace
 
-bool decodeTga(const unsigned char* data, size_t size, TgaImage& out) {
+bool decodeTga(const unsigned char* data, size_t size, TgaImage& out, const char** why) {
     clear(out);
     TgaShape shape{};
-    if (!data || size < headerBytes || !parseHeader(data, shape)) return false;
-    if (size - headerBytes < shape.pixelBytes) return false;
+    if (!data || size < headerBytes) return refuse(why, cutShort);
+    if (!parseHeader(data, shape, why)) return false;
+    if (size - headerBytes < shape.pixelBytes) return refuse(why, cutShort);
     std::vector<unsigned char> pixels(data + headerBytes, data + headerBytes + shape.pixelBytes);
     fill(out, shape, pixels);
     return true;
 }
 
-bool readTgaFile(const char* path, TgaImage& out) {
+bool readTgaFile(const char* path, TgaImage& out, const char** why) {
     clear(out);
-    if (!path) return false;
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file) return false;
+    std::FILE* file = path ? std::fopen(path, "rb") : nullptr;
+    if (!file) return refuse(why, cannotOpen);
     unsigned char header[headerBytes];
     TgaShape shape{};
-    bool ok = std::fread(header, 1, headerBytes, file) == headerBytes && parseHeader(header, shape);
+    refuse(why, cutShort);  // a short read, unless the header check says otherwise
+    bool ok = std::fread(header, 1, headerBytes, file) == headerBytes && parseHeader(header, shape, why);
     // Learn how many bytes follow before allocating, so a hostile header
     // cannot make us reserve memory the file does not back.
     if (ok) {

@@ -18,10 +18,12 @@ struct TgaImage {
 };
 
 // Decodes a TGA held in memory. Accepts only the plain header (no identifier,
-// no colour map, type 2, zero origin), non-zero sides and 24 or 32 bits, with
-// every pixel byte present. On failure out is left empty and false returned.
-bool decodeTga(const unsigned char* data, size_t size, TgaImage& out);
+// no colour map, type 2, zero origin), non-zero sides and 24 or 32 bits, a
+// size within image_limits.h, with every pixel byte present. On failure out
+// is left empty, false returned and, when why is given, *why says what was
+// wrong in a few words.
+bool decodeTga(const unsigned char* data, size_t size, TgaImage& out, const char** why = nullptr);
 
 // Reads a TGA file (binary) with the same rules. Fills pixels, bits, width
 // and height; leaves texture alone. False on a missing, refused or short file.
-bool readTgaFile(const char* path, TgaImage& out);
+bool readTgaFile(const char* path, TgaImage& out, const char** why = nullptr);

@@ -63,10 +63,16 @@ void drawModelPart(const PolyModel& m, int part, float tx, float ty, float tz, f
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     int index = (int)m.parts[part].firstNormal;
     // Tracks an open glBegin so a stream that starts a primitive while one is
-    // open, or ends none, never leaves GL inside a begin/end pair.
+    // open, or ends none, never leaves GL inside a begin/end pair. GL refuses
+    // state changes inside a primitive, so a malformed stream that asks for
+    // one there ("EC" in a polygon, "S" before the last "E") closes it first.
     bool open = false;
-    auto begin = [&](GLenum mode) {
+    auto close = [&]() {
         if (open) glEnd();
+        open = false;
+    };
+    auto begin = [&](GLenum mode) {
+        close();
         glBegin(mode);
         open = true;
     };
@@ -82,6 +88,7 @@ void drawModelPart(const PolyModel& m, int part, float tx, float ty, float tz, f
             break;
         case kindStartCw:
         case kindStartCcw: {
+            close();
             glFrontFace(m.slotKind[i] == kindStartCw ? GL_CW : GL_CCW);
             Vec3 n = normalAt(m, index);
             glNormal3f(s * n.x, s * n.y, s * n.z);
@@ -116,6 +123,7 @@ void drawModelPart(const PolyModel& m, int part, float tx, float ty, float tz, f
             }
             break;
         case kindCylinderOn:
+            close();
             glEnable(GL_TEXTURE_2D);
             glDisable(GL_CULL_FACE);
             // Bound before the wrap is set, so the clamp lands on the strip's
@@ -128,22 +136,33 @@ void drawModelPart(const PolyModel& m, int part, float tx, float ty, float tz, f
             glDisable(GL_BLEND);
             glColor4f(1, 1, 1, 1);
             break;
-        case kindTextureOff: glDisable(GL_TEXTURE_2D); break;
+        case kindTextureOff:
+            close();
+            glDisable(GL_TEXTURE_2D);
+            break;
         case kindStripBegin: begin(GL_TRIANGLE_STRIP); break;
         case kindStripEnd:
-            if (open) glEnd();
-            open = false;
+            close();
             glEnable(GL_LIGHTING);
             break;
-        case kindCullOn: glEnable(GL_CULL_FACE); break;
-        case kindCullOff: glDisable(GL_CULL_FACE); break;
-        case kindFrontCcw: glFrontFace(GL_CCW); break;
-        case kindFrontCw: glFrontFace(GL_CW); break;
+        case kindCullOn:
+            close();
+            glEnable(GL_CULL_FACE);
+            break;
+        case kindCullOff:
+            close();
+            glDisable(GL_CULL_FACE);
+            break;
+        case kindFrontCcw:
+            close();
+            glFrontFace(GL_CCW);
+            break;
+        case kindFrontCw:
+            close();
+            glFrontFace(GL_CW);
+            break;
         case kindQuad:
-            if (open) {
-                glEnd();
-                open = false;
-            }
+            close();
             if (i + 3 <= last) drawQuad(m, i, normalAt(m, index), s);
             ++index;
             i += 3;
@@ -151,7 +170,7 @@ void drawModelPart(const PolyModel& m, int part, float tx, float ty, float tz, f
         default: break;
         }
     }
-    if (open) glEnd();
+    close();
     glPopMatrix();
 }
 

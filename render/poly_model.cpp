@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/error_box.h"
+#include "platform/error_report.h"
 
 PolyModel polyModel;
 
@@ -153,7 +153,9 @@ struct Loader {
         if (text[0] == '/' || text[0] == '\n' || text[0] == '\0') return LoadStop::Continue;
         if (text[0] == 'x') return LoadStop::Done;
         int two = twoLetterCode(text);
-        if (two == kindCylinderOn) return cylinderLine(text + 3);
+        // The numbers start at the fourth character; a bare "BT" has none, and
+        // reading from there would take the bytes left over past its end.
+        if (two == kindCylinderOn) return cylinderLine(text[2] != '\0' ? text + 3 : "");
         if (two == kindTextureOff) m.cylinderTexGen.active = false;
         if (two >= 0) return commandSlot(two);
         if (text[1] != ' ') return LoadStop::Continue;
@@ -204,7 +206,12 @@ void clearPolyModel(PolyModel& model) {
 bool loadPolyModel(const char* path, PolyModel& model) {
     clearPolyModel(model);
     std::FILE* f = std::fopen(path, "r");
-    if (!f) return false;
+    if (!f) {
+        char text[400];
+        std::snprintf(text, sizeof text, "%s\nThe model file cannot be opened.", path);
+        errorBox(text);
+        return false;
+    }
     Loader loader{model, {}, {0}};
     char buf[kModelLineBuffer];
     LoadStop stop = LoadStop::Continue;

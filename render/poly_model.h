@@ -103,9 +103,10 @@ extern PolyModel polyModel;
 void clearPolyModel(PolyModel& model);
 
 // Reads the model file and computes the normal table. False when the file
-// cannot be opened (the model is left empty) or the model does not fit the
-// slot, part or reference-point capacity (reported through errorBox, the model
-// is left empty). The caller gives the parts their initial pose afterwards.
+// cannot be opened or the model does not fit the slot, part or reference-point
+// capacity: either is reported once through errorBox (the path, then why) and
+// the model is left empty. The caller gives the parts their initial pose
+// afterwards.
 bool loadPolyModel(const char* path, PolyModel& model);
 
 // Slot range of a part: first slot to the next part's first slot - 1; the last

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/error_box.h"
+#include "platform/error_report.h"
 
 std::vector<std::string> ImageFileTest::boxes;
 

@@ -11,9 +11,11 @@ namespace {
 
 // Writes a baseline JPEG of the given colour space with libjpeg itself.
 // pixel(x, y, c) gives sample c of the pixel at column x, row y (row 0 on top).
+// scans, when given, is a progressive scan script of scanCount entries.
 template <typename PixelFn>
 void writeJpeg(const std::string& path, int width, int height, J_COLOR_SPACE space,
-               int components, PixelFn pixel) {
+               int components, PixelFn pixel, const jpeg_scan_info* scans = nullptr,
+               int scanCount = 0) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     ASSERT_NE(f, nullptr);
     jpeg_compress_struct cinfo;
@@ -27,6 +29,10 @@ void writeJpeg(const std::string& path, int width, int height, J_COLOR_SPACE spa
     cinfo.in_color_space = space;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, 95, TRUE);
+    if (scans) {
+        cinfo.scan_info = scans;
+        cinfo.num_scans = scanCount;
+    }
     jpeg_start_compress(&cinfo, TRUE);
     Bytes row(size_t(width) * size_t(components));
     while (cinfo.next_scanline < cinfo.image_height) {
@@ -74,14 +80,27 @@ protected:
         return path;
     }
 
-    void expectReportedFailure(const std::string& path) {
+    // 256 x 256 of noise: plenty of scan data to damage.
+    std::string noise(const std::string& name) {
+        const std::string path = pathOf(name);
+        writeJpeg(path, 256, 256, JCS_RGB, 3,
+                  [](int x, int y, int c) { return (x * 73 + y * 151 + c * 29 + x * y) % 251; });
+        return path;
+    }
+
+    // One box whose first line is the path; the reason (if any) follows it.
+    // Returns the reason.
+    std::string expectReportedFailure(const std::string& path) {
         boxes.clear();
         JpegImage image;
         EXPECT_FALSE(readJpeg(path.c_str(), image)) << path;
         EXPECT_TRUE(image.pixels.empty());
         EXPECT_EQ(image.width, 0);
-        ASSERT_EQ(boxes.size(), 1u) << path;
-        EXPECT_EQ(boxes[0], path);
+        EXPECT_EQ(boxes.size(), 1u) << path;
+        if (boxes.size() != 1) return "";
+        EXPECT_EQ(boxes[0].substr(0, boxes[0].find('\n')), path);
+        const size_t cut = boxes[0].find('\n');
+        return cut == std::string::npos ? "" : boxes[0].substr(cut + 1);
     }
 };
 
@@ -145,6 +164,90 @@ TEST_F(JpegReader, DamagedDataIsReportedLikeAMissingFileAndLoadingGoesOn) {
     JpegImage image;
     EXPECT_TRUE(readJpeg(good.c_str(), image));
     EXPECT_EQ(image.height, 16);
+}
+
+TEST_F(JpegReader, DeclaredSizeNoTextureNeedsIsRefusedBeforeDecoding) {
+    // A small file whose frame header claims a vast picture: the scan data
+    // runs into the end-of-image marker long before, which libjpeg would
+    // quietly pad to a 192 MiB picture.
+    const Bytes clean = readAll(redOverBlue("small.jpg"));
+    const size_t sof = frameMarker(clean);
+    ASSERT_NE(sof, 0u);
+    const struct { unsigned width, height; } sides[] = {{8192, 8192}, {2049, 8}, {8, 2049}};
+    for (const auto& s : sides) {
+        Bytes b = clean;
+        b[sof + 5] = static_cast<unsigned char>(s.height >> 8);
+        b[sof + 6] = static_cast<unsigned char>(s.height & 0xFF);
+        b[sof + 7] = static_cast<unsigned char>(s.width >> 8);
+        b[sof + 8] = static_cast<unsigned char>(s.width & 0xFF);
+        const std::string why = expectReportedFailure(writeFile("claims.jpg", b));
+        const std::string size = std::to_string(s.width) + " x " + std::to_string(s.height);
+        EXPECT_NE(why.find(size), std::string::npos) << why;
+    }
+}
+
+TEST_F(JpegReader, DamagedScanDataIsAFailureNotAGreyPicture) {
+    const Bytes clean = readAll(noise("noise.jpg"));
+    ASSERT_GT(clean.size(), 20000u);
+    const size_t sof = frameMarker(clean);
+    ASSERT_NE(sof, 0u);
+    const Bytes endOfImage = {0xFF, 0xD9};
+
+    // Cut short, yet still ending in the end-of-image marker.
+    for (size_t keep : {clean.size() / 2, clean.size() - 200}) {
+        Bytes cut(clean.begin(), clean.begin() + long(keep));
+        cut.insert(cut.end(), endOfImage.begin(), endOfImage.end());
+        EXPECT_NE(expectReportedFailure(writeFile("cut.jpg", cut)), "") << keep;
+    }
+    // A thousand bytes of the scan overwritten, with zeros and with noise.
+    std::srand(11);
+    for (int round = 0; round < 6; ++round) {
+        Bytes b = clean;
+        const size_t from = sof + 1000 + size_t(round) * 2500;
+        for (size_t i = from; i < from + 1000; ++i) {
+            b[i] = round % 2 ? static_cast<unsigned char>(std::rand() % 255) : 0;
+        }
+        EXPECT_NE(expectReportedFailure(writeFile("overwritten.jpg", b)), "") << round;
+    }
+}
+
+TEST_F(JpegReader, ProgressiveFilesDecodeUpToAScanLimit) {
+    const auto pixel = [](int x, int y, int c) { return (x * 5 + y * 3 + c * 70) % 256; };
+    // The usual ten-scan progression decodes.
+    std::string path = pathOf("progressive.jpg");
+    {
+        jpeg_compress_struct cinfo;
+        jpeg_error_mgr err;
+        cinfo.err = jpeg_std_error(&err);
+        jpeg_create_compress(&cinfo);
+        cinfo.in_color_space = JCS_RGB;
+        cinfo.input_components = 3;
+        jpeg_set_defaults(&cinfo);
+        jpeg_simple_progression(&cinfo);
+        std::vector<jpeg_scan_info> usual(cinfo.scan_info, cinfo.scan_info + cinfo.num_scans);
+        jpeg_destroy_compress(&cinfo);
+        writeJpeg(path, 64, 48, JCS_RGB, 3, pixel, usual.data(), int(usual.size()));
+    }
+    JpegImage image;
+    ASSERT_TRUE(readJpeg(path.c_str(), image));
+    EXPECT_EQ(image.width, 64);
+    EXPECT_TRUE(boxes.empty());
+
+    // One DC scan and one scan per AC coefficient and component: 190 scans,
+    // a valid file that costs 190 passes over the picture.
+    std::vector<jpeg_scan_info> many;
+    jpeg_scan_info dc = {3, {0, 1, 2, 0}, 0, 0, 0, 0};
+    many.push_back(dc);
+    for (int c = 0; c < 3; ++c) {
+        for (int k = 1; k < 64; ++k) {
+            jpeg_scan_info ac = {1, {c, 0, 0, 0}, k, k, 0, 0};
+            many.push_back(ac);
+        }
+    }
+    path = pathOf("many_scans.jpg");
+    writeJpeg(path, 64, 48, JCS_RGB, 3, pixel, many.data(), int(many.size()));
+    const std::string why = expectReportedFailure(path);
+    EXPECT_NE(why.find("scans"), std::string::npos) << why;
 }
 
 TEST_F(JpegReader, HostileSidesAreRefusedBeforeAllocating) {

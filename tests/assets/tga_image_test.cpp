@@ -1,5 +1,7 @@
 #include "assets/tga_image.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 
 #include "tests/assets/image_test_support.h"
@@ -118,6 +120,50 @@ TEST_F(TgaReader, HugeClaimedSizeWithLittleDataFailsWithoutReserving) {
     TgaImage image;
     EXPECT_FALSE(readTgaFile(writeFile("huge.tga", tga(65535, 65535, 32, pattern(64))).c_str(), image));
     EXPECT_FALSE(readTgaFile(writeFile("big.tga", tga(16000, 16000, 32, pattern(64))).c_str(), image));
+}
+
+TEST_F(TgaReader, PixelCountBeyondTheLimitIsRefusedEvenWhenTheFileBacksIt) {
+    // Each side is allowed, the product is not: 16384 x 4097 pixels. The file
+    // really is that long (sparse, so it costs no disk).
+    const int width = maxImageSide;
+    const int height = int(maxImagePixels / size_t(maxImageSide)) + 1;
+    const std::string path = writeFile("wide.tga", tga(width, height, 24, {}));
+    ASSERT_EQ(truncate(path.c_str(), off_t(18) + off_t(width) * height * 3), 0);
+    TgaImage image;
+    const char* why = nullptr;
+    EXPECT_FALSE(readTgaFile(path.c_str(), image, &why));
+    EXPECT_TRUE(image.pixels.empty());
+    EXPECT_STREQ(why, "larger than any picture the program uses");
+}
+
+TEST_F(TgaReader, EveryRefusalSaysWhy) {
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        const char* why;
+    };
+    Bytes colourMapped = tga(2, 2, 24, pattern(12));
+    colourMapped[2] = 1;
+    const Case cases[] = {
+        {"mapped.tga", colourMapped, "not an uncompressed true-colour TGA"},
+        {"zero.tga", tga(0, 2, 24, pattern(12)), "zero width or height"},
+        {"grey.tga", tga(2, 2, 8, pattern(12)), "not 24 or 32 bits a pixel"},
+        {"short.tga", tga(2, 2, 24, pattern(11)), "shorter than its header says"},
+        {"header.tga", Bytes(10, 0), "shorter than its header says"},
+    };
+    for (const Case& c : cases) {
+        TgaImage image;
+        const char* why = nullptr;
+        EXPECT_FALSE(readTgaFile(writeFile(c.name, c.bytes).c_str(), image, &why)) << c.name;
+        EXPECT_STREQ(why, c.why) << c.name;
+        why = nullptr;
+        EXPECT_FALSE(decodeTga(c.bytes.data(), c.bytes.size(), image, &why)) << c.name;
+        EXPECT_STREQ(why, c.why) << c.name;
+    }
+    TgaImage image;
+    const char* why = nullptr;
+    EXPECT_FALSE(readTgaFile(pathOf("absent.tga").c_str(), image, &why));
+    EXPECT_STREQ(why, "cannot be opened");
 }
 
 TEST_F(TgaReader, TrailingBytesAfterThePixelsAreIgnored) {

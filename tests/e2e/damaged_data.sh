@@ -1,6 +1,7 @@
 # A Data folder with a missing JPEG, a damaged JPEG and a missing TGA: each
 # JPEG problem is reported with its path and loading goes on; the missing TGA
-# ends the program after its report, through the normal shutdown (code 0).
+# ends the program after its report (which file and why on standard error),
+# through the normal shutdown (code 0).
 source "$(dirname "$0")/common.bash"
 start_xvfb
 APP_DIR="$WORK/run"
@@ -14,4 +15,5 @@ wait_exit 60
 grep -q "Data/grass.jpg" "$WORK/app.err" || fail "missing JPEG not reported"
 grep -q "Data/wall3.jpg" "$WORK/app.err" || fail "damaged JPEG not reported"
 grep -q "FAIL to load TGA files" "$WORK/app.err" || fail "missing TGA not reported"
+grep -q "Data/tree2.tga: cannot be opened" "$WORK/app.err" || fail "the failing TGA file not named"
 echo "PASS: damaged Data reported file by file, clean exit"

@@ -191,11 +191,36 @@ TEST(ModelLoader, FileWithoutEndLineStopsAtEndOfFile) {
     EXPECT_EQ(rangeOf(model, 1).last, 3);
 }
 
-TEST(ModelLoader, MissingFileFailsAndLeavesTheModelEmpty) {
+TEST(ModelLoader, MissingFileIsReportedOnceWithItsPathAndLeavesTheModelEmpty) {
     ASSERT_TRUE(loadModelText(kTwoParts, model));
+    ErrorBoxRecorder errors;
     EXPECT_FALSE(loadPolyModel("/nonexistent/dir/poly.txt", model));
     EXPECT_EQ(model.lastSlot, 0);
     EXPECT_EQ(model.partCount, 0);
+    EXPECT_EQ(errors.count, 1);
+    EXPECT_EQ(errors.last.rfind("/nonexistent/dir/poly.txt\n", 0), 0u) << errors.last;
+}
+
+TEST(ModelLoader, BareCylinderLineAtTheEndReadsNothingBeyondItself) {
+    // The comment before leaves numbers in the line buffer just past where a
+    // bare "BT" ends; they must not be taken for the line's own numbers.
+    ASSERT_TRUE(loadModelText("Q 1 0 0 0 0 0 0\n"
+                              "BT 4 0 1 2 3 4 10 0\n"
+                              "OF\n"
+                              "/xx 77 0 1 2 3 4 55 66\n"
+                              "BT",
+                              model));
+    ASSERT_EQ(model.lastSlot, 3);
+    EXPECT_EQ(model.slotKind[3], kindCylinderOn);
+    // Missing numbers keep the previous "BT" line's values.
+    EXPECT_EQ(model.slotTexture[3], 4);
+    EXPECT_EQ(model.cylinderTexGen.texture, 4);
+    EXPECT_FLOAT_EQ(model.cylinderTexGen.values[4], 10.0f);
+    EXPECT_FLOAT_EQ(model.cylinderTexGen.values[5], 0.0f);
+    // As the first line of a file, nothing is left over at all.
+    ASSERT_TRUE(loadModelText("BT", model));
+    EXPECT_EQ(model.slotTexture[1], 0);
+    EXPECT_FLOAT_EQ(model.cylinderTexGen.values[4], 0.0f);
 }
 
 TEST(ModelLoader, ReloadStartsFromAnEmptyModel) {

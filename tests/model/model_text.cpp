@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/error_box.h"
+#include "platform/error_report.h"
 
 int ErrorBoxRecorder::count = 0;
 std::string ErrorBoxRecorder::last;

@@ -10,9 +10,11 @@
 #include <cstdio>
 #include <string>
 
+#include "render/model_draw.h"
 #include "render/model_geometry.h"
 #include "render/model_pose.h"
 #include "render/poly_model.h"
+#include "tests/model/gl_recorder.h"
 #include "tests/model/model_text.h"
 
 namespace {
@@ -64,6 +66,17 @@ protected:
 };
 
 } // namespace
+
+TEST_F(ShippedModel, DrawsEveryPartWithValidGl) {
+    resetGlRecord();
+    for (int part = 1; part <= shipped.partCount; ++part) {
+        drawModelPart(shipped, part, 0, 0, 0, 1.0f, false);
+        drawPartShadow(shipped, part, 0, 0, 0, Vec3(70, 0, 1244530));
+    }
+    EXPECT_EQ(glRecord.misplaced, 0) << glRecord.firstMisplaced;
+    EXPECT_EQ(glRecord.begins, glRecord.ends);
+    EXPECT_GT(glRecord.vertices, 1000);
+}
 
 TEST_F(ShippedModel, HasEveryAddressedPartWithinBudget) {
     EXPECT_GE(shipped.partCount, 19);

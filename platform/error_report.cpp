@@ -1,4 +1,4 @@
-#include "app/error_box.h"
+#include "platform/error_report.h"
 
 #include <cstdio>
 

@@ -1,0 +1,15 @@
+# A polygon model too big for the slot arrays: one report naming the file and
+# the reason, then the normal shutdown (code 0).
+source "$(dirname "$0")/common.bash"
+start_xvfb
+APP_DIR="$WORK/run"
+mkdir -p "$APP_DIR"
+cp -r "$BUILD_DIR/Data" "$APP_DIR/Data"
+{ echo "Q 1 0 0 0 0 0 0"; yes "V 1 1 1" | head -n 60001; echo x; } > "$APP_DIR/Data/poly.txt"
+start_app
+wait_exit 60
+[ "$APP_CODE" -eq 0 ] || fail "exit code $APP_CODE"
+grep -q "more than 60000 slots" "$WORK/app.err" || fail "the reason is not given"
+reports=$(grep -c "Data/poly.txt" "$WORK/app.err")
+[ "$reports" -eq 1 ] || fail "the model failure was reported $reports times"
+echo "PASS: an oversized model is reported once, clean exit"
