@@ -9,11 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "assets/atomic_write.h"
 #include "assets/texture_files.h"
 #include "tools/assetgen/img_text.h"
 #include "tools/contactsheet/decoded_picture.h"
-#include "tools/contactsheet/png_writer.h"
+#include "tools/png/png_file.h"
 
 namespace {
 
@@ -89,8 +88,7 @@ std::vector<unsigned char> toBytes(const Canvas& c, bool overChecker) {
 }
 
 bool writePng(const std::string& path, const Canvas& c, bool overChecker) {
-    std::vector<unsigned char> png = encodePng(c.width(), c.height(), toBytes(c, overChecker));
-    if (png.empty() || !writeFileAtomic(path.c_str(), png.data(), png.size())) {
+    if (!writePngFile(path, c.width(), c.height(), 4, toBytes(c, overChecker))) {
         std::fprintf(stderr, "vorix-contactsheet: cannot write %s\n", path.c_str());
         return false;
     }

@@ -16,7 +16,7 @@
 #include "render/model_draw.h"
 #include "render/model_pose.h"
 #include "render/poly_model.h"
-#include "tools/modelshot/png_file.h"
+#include "tools/png/png_file.h"
 
 namespace {
 
@@ -155,7 +155,7 @@ bool savePicture(const std::string& path) {
     for (int y = 0; y < kHeight; ++y)
         std::copy(pixels.begin() + (size_t)(kHeight - 1 - y) * kWidth * 3,
                   pixels.begin() + (size_t)(kHeight - y) * kWidth * 3, rows.begin() + (size_t)y * kWidth * 3);
-    return writePngRgb(path, kWidth, kHeight, rows);
+    return writePngFile(path, kWidth, kHeight, 3, rows);
 }
 
 } // namespace
