@@ -7,7 +7,8 @@ packages=(
   build-essential cmake pkg-config
   libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
   libjpeg62-turbo-dev libopenal-dev libopenal1
-  libfreetype-dev fonts-dejavu-core zlib1g-dev
+  libfreetype-dev fonts-dejavu-core zlib1g-dev libpng-dev
+  clang libclang-rt-dev
   libgtest-dev googletest libbenchmark-dev
   xvfb xdotool imagemagick x11-utils libx11-dev
 )
