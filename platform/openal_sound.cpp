@@ -106,7 +106,9 @@ void platSoundStop(PlatSoundBuffer h) {
 }
 
 void platSoundRewind(PlatSoundBuffer h) {
-    if (validHandle(h)) alSourceRewind(snd.sources[h - 1]);
+    // The offset, not alSourceRewind: a playing buffer goes on from its start
+    // instead of stopping.
+    if (validHandle(h)) alSourcei(snd.sources[h - 1], AL_SAMPLE_OFFSET, 0);
 }
 
 bool platSoundIsPlaying(PlatSoundBuffer h) {

@@ -76,8 +76,11 @@ void platSoundClose();
 PlatSoundBuffer platSoundCreateBuffer(int channels, int sampleRate, int bitsPerSample,
                                       const void* samples, size_t bytes);
 void platSoundReleaseBuffer(PlatSoundBuffer buffer);
+// Starts from the current position; a buffer already playing goes on.
 void platSoundPlay(PlatSoundBuffer buffer, bool looping);
+// Stops and keeps the position (the next play resumes there).
 void platSoundStop(PlatSoundBuffer buffer);
+// Back to the first sample, playing or not.
 void platSoundRewind(PlatSoundBuffer buffer);
 bool platSoundIsPlaying(PlatSoundBuffer buffer);
 // Attenuation in hundredths of a decibel: 0 is full level, -10000 silence.

@@ -1,7 +1,126 @@
-// Placeholder events until the sound slots exist.
 #include "sound/sound_events.h"
+
+#include "sound/sound_rules.h"
+#include "sound/sound_slots.h"
 
 bool soundOn = false;
 bool soundAvailable = false;
+SoundRunFlags soundRun;
 
-void playClickSound() {}
+namespace {
+
+void playAt(int slot, int percent) {
+    soundSlots[slot].volumePercent = percent;
+    setVolume(slot);
+    playSoundOnce(slot);
+}
+
+}  // namespace
+
+void playClickSound() {
+    if (soundOn) playSoundOnce(kSoundClick);
+}
+
+void soundRunStarted() {
+    if (soundOn) playSoundLooping(kSoundEngine);
+}
+
+void soundRunReset() {
+    soundRun = SoundRunFlags();
+    if (!soundOn) return;
+    stopSound(kSoundEngine);
+    stopSound(kSoundEjectLong);
+    stopSound(kSoundWind);
+    stopSound(kSoundFire);
+}
+
+void updateEngineSound(float fighterSpeedMs, float eyeToFighterM) {
+    if (!soundOn) return;
+    soundSlots[kSoundEngine].volumePercent = engineVolumePercent(fighterSpeedMs, eyeToFighterM);
+    setVolume(kSoundEngine);
+}
+
+void updateEjectionSound(double flightTimeS, double countdownS, double canopyDelayS,
+                         float catapultPhaseTimeS) {
+    if (!soundOn || soundRun.ejectionSoundPlayed) return;
+    EjectionSoundCue cue = ejectionSoundCue(countdownS, canopyDelayS, catapultPhaseTimeS);
+    if (flightTimeS < cue.startFlightTimeS) return;
+    soundRun.ejectionSoundPlayed = true;
+    soundSlots[cue.slot].volumePercent = 100;
+    setVolume(cue.slot);
+    if (cue.rewind) rewindSound(cue.slot);
+    playSoundOnce(cue.slot);
+}
+
+void updateCatapultSound(double flightTimeS, double countdownS, double canopyDelayS,
+                         float catapultPhaseTimeS, float eyeToSeatM) {
+    if (!soundOn || soundRun.catapultPlayed) return;
+    // Measured from the seat's firing without the clamp at 0, so a very short
+    // stroke does not sound during the count-down.
+    double seatTimeS = flightTimeS - (countdownS + canopyDelayS);
+    if (seatTimeS < catapultSoundSeatTime(catapultPhaseTimeS)) return;
+    soundRun.catapultPlayed = true;
+    playAt(kSoundCatapult, catapultVolumePercent(eyeToSeatM));
+}
+
+void updateChuteSound(double sinceMainFireS, bool chuteOpensInRun, float fullyOpenTimeS,
+                      float eyeToChuteM) {
+    if (!soundOn || soundRun.chuteOpeningPlayed || !chuteOpensInRun) return;
+    const bool inflating = sinceMainFireS > 0.0 && sinceMainFireS <= (double)fullyOpenTimeS;
+    if (!inflating || sinceMainFireS < (double)fullyOpenTimeS - 1.3) return;
+    soundRun.chuteOpeningPlayed = true;
+    playAt(kSoundChuteOpen, chuteVolumePercent(eyeToChuteM));
+}
+
+void updateWindSound(int cameraMode, bool runPlaying, double seatTimeS, float catapultPhaseTimeS,
+                     bool pilotLanded) {
+    if (!soundOn || cameraMode == kCameraPresetOnly) return;
+    if (cameraMode != kCameraOrbitOnPilot) {
+        stopSound(kSoundWind);
+        return;
+    }
+    // Once landed the wind stays stopped: the landing stop would otherwise be
+    // undone by the next frame of this camera.
+    if (runPlaying && !pilotLanded && seatTimeS > (double)catapultPhaseTimeS) {
+        soundSlots[kSoundWind].volumePercent = 90;
+        setVolume(kSoundWind);
+        playSoundLooping(kSoundWind);  // a playing buffer just goes on
+    }
+}
+
+void pilotLandedSound() {
+    if (soundOn) stopSound(kSoundWind);
+}
+
+void fighterCrashedSound() {
+    if (!soundOn) return;
+    playSoundOnce(kSoundCrash);
+    playSoundLooping(kSoundFire);
+    stopSound(kSoundEngine);
+    stopSound(kSoundEjectLong);
+}
+
+void updateCrashSounds(float eyeToCrashM) {
+    if (!soundOn) return;
+    soundSlots[kSoundCrash].volumePercent = crashVolumePercent(eyeToCrashM);
+    setVolume(kSoundCrash);
+    soundSlots[kSoundFire].volumePercent = fireVolumePercent(eyeToCrashM);
+    setVolume(kSoundFire);
+}
+
+void maybeBarkDog(int randomValue) {
+    if (soundOn && randomValue % 3300 == 33) playSoundOnce(kSoundDog);
+}
+
+void startClosingTune() {
+    if (!soundOn) return;
+    soundSlots[kSoundClosingTune].volumePercent = 0;
+    setVolume(kSoundClosingTune);
+    playSoundOnce(kSoundClosingTune);
+}
+
+void holdClosingTuneVolume() {
+    if (!soundOn) return;
+    soundSlots[kSoundClosingTune].volumePercent = 80;
+    setVolume(kSoundClosingTune);
+}

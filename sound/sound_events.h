@@ -1,8 +1,69 @@
 // The sound switch and the effect events the rest of the program starts and
-// stops. The sound system fills these in; until then they are silent.
+// stops. Every event does nothing while soundOn is off: no buffer is touched.
+// The one-shot events of a run remember that they played until the run is
+// reset.
 #pragma once
 
 extern bool soundOn;         // effects audible
-extern bool soundAvailable;  // every sound file loaded
+extern bool soundAvailable;  // the sounds loaded; the menu keeps soundOn off otherwise
 
+// Per-run flags of the one-shot events.
+struct SoundRunFlags {
+    bool ejectionSoundPlayed = false;
+    bool catapultPlayed = false;
+    bool chuteOpeningPlayed = false;
+};
+extern SoundRunFlags soundRun;
+
+// Menu, spinner and dialog clicks.
 void playClickSound();
+
+// A run was started: the engine loops.
+void soundRunStarted();
+// A run was reset: engine, ejection sound, wind and fire stop; the one-shot
+// flags clear (with sound off too, so the next run starts afresh).
+void soundRunReset();
+
+// Frame of a playing run: the engine's volume by the fighter's speed and the
+// camera's distance to it.
+void updateEngineSound(float fighterSpeedMs, float eyeToFighterM);
+// Frame of a playing run: starts the ejection sound once its moment comes
+// (flight time in seconds since the ejection command).
+void updateEjectionSound(double flightTimeS, double countdownS, double canopyDelayS,
+                         float catapultPhaseTimeS);
+// Frame of a playing run: the catapult fires its sound once, 0.08 s before
+// the stroke ends, at the volume for the camera's distance to the seat.
+void updateCatapultSound(double flightTimeS, double countdownS, double canopyDelayS,
+                         float catapultPhaseTimeS, float eyeToSeatM);
+// Frame in which the main parachute is drawn: the opening sound plays once,
+// 1.3 s before the canopy is fully open, while it still inflates. sinceMainFireS
+// is the seat time less the tractor rocket's firing time (not clamped).
+void updateChuteSound(double sinceMainFireS, bool chuteOpensInRun, float fullyOpenTimeS,
+                      float eyeToChuteM);
+
+// Camera modes as the wind knows them.
+constexpr int kCameraOrbitOnPilot = 3;
+constexpr int kCameraPresetOnly = 7;
+// Camera placement of every frame: in orbit on pilot the wind loops at 90 %
+// once the catapult stroke is over, until the pilot lands; mode 7 leaves it as
+// it is; every other mode stops it.
+void updateWindSound(int cameraMode, bool runPlaying, double seatTimeS, float catapultPhaseTimeS,
+                     bool pilotLanded);
+// The pilot touched the ground: the wind stops.
+void pilotLandedSound();
+
+// The abandoned fighter hit the ground: the crash plays, the fire loops, the
+// engine and the ejection sound stop.
+void fighterCrashedSound();
+// Each frame after the crash: crash and fire volumes by the camera's distance
+// to the crash point.
+void updateCrashSounds(float eyeToCrashM);
+
+// Frame before an ejection: a bark when the random draw (0..32767) taken
+// modulo 3300 is 33.
+void maybeBarkDog(int randomValue);
+
+// Exit: the closing tune starts silent, then the closing screen holds it at
+// 80 % every frame.
+void startClosingTune();
+void holdClosingTuneVolume();

@@ -1,0 +1,4 @@
+// Hands the sound slots the platform's audio device (OpenAL).
+#pragma once
+
+void usePlatformSoundMixer();

@@ -1,0 +1,15 @@
+// The slots' device: the platform layer's static buffers over OpenAL.
+#include "platform/platform.h"
+#include "sound/sound_mixer.h"
+#include "sound/sound_slots.h"
+
+namespace {
+
+const SoundMixer platformMixer = {
+    platSoundOpen,  platSoundClose, platSoundCreateBuffer, platSoundReleaseBuffer,
+    platSoundPlay,  platSoundStop,  platSoundRewind,       platSoundSetVolume,
+};
+
+}  // namespace
+
+void usePlatformSoundMixer() { useSoundMixer(&platformMixer); }
