@@ -1,8 +1,10 @@
 #include <GL/gl.h>
 
 #include "app/app_state.h"
+#include "app/credits.h"
 #include "app/frame.h"
 #include "app/window.h"
+#include "assets/settings_file.h"
 #include "camera/camera_state.h"
 #include "camera/place_camera.h"
 #include "input/window_proc.h"
@@ -10,6 +12,8 @@
 #include "platform/platform.h"
 #include "sim/playback.h"
 #include "sim/simulation.h"
+#include "sound/sound_events.h"
+#include "sound/sound_slots.h"
 
 namespace {
 PlatMouseState mouseState;
@@ -66,7 +70,18 @@ int mainLoop() {
             renderFrame();
         }
     }
+    // Shutdown in this order: the closing tune starts, the closing screen runs
+    // its full time, then the mouse device, the settings file (written while
+    // the sound switch still says what the user chose), the sound slots and
+    // last the window.
+    startClosingTune();
+    if (platHasGlContext()) {
+        const uint32_t start = platTimeMs();
+        for (uint32_t e = 0; e <= kCreditsMs; e = platTimeMs() - start) drawCreditsFrame(e, kCreditsMs);
+    }
     platMouseDeviceClose();
+    writeSettings();
+    releaseSounds();
     deleteFontLists();
     destroyMainWindow();
     // Drop the quit message destroyMainWindow posts; the loop has ended already.

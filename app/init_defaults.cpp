@@ -6,13 +6,23 @@
 #include "render/scene_switches.h"
 #include "sim/simulation.h"
 
+// Every record's start-up value, grouped by concern in the order they are set.
+// Runs twice: when the window is created and again in startUp.
 void initDefaults() {
+    // Scene-name entry box, mouse device, menu backdrop.
+
+    // Menu closed with its tab buttons and camera-mode spinner; text shown;
+    // scene switches, fog colour and sky colours.
     input.textVisible = true;
-    app.fieldOfView = 50.0f;
-    app.frameRate = 0.0f;
-    app.framePhase = 0;
     setSceneSwitchDefaults(sceneSwitches);
     setSceneLightDefaults(sceneLight);
+
+    // Simulation and parachute models, playback clocks, largest load, frame rate.
     setDefaults(simulation);
+    app.frameRate = 0.0f;
+    app.framePhase = 0;
+
+    // Cameras and field of view (the sun is set with the sky colours above).
+    app.fieldOfView = 50.0f;
     setCameraDefaults(camera);
 }
