@@ -1,5 +1,9 @@
 #include <GL/gl.h>
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
 #include "app/app_state.h"
 #include "app/credits.h"
 #include "app/frame.h"
@@ -59,6 +63,7 @@ void renderFrame() {
 int mainLoop() {
     WindowMessage msg;
     int exitCode = 0;
+    bool reportFirstFrame = std::getenv("VORIX_REPORT_FIRST_FRAME") != nullptr;
     for (;;) {
         if (platPeekMessage(&msg)) {
             if (msg.message == WM_QUIT) {
@@ -68,6 +73,14 @@ int mainLoop() {
             windowProc(msg);
         } else {
             renderFrame();
+            if (reportFirstFrame) {
+                reportFirstFrame = false;
+                // For the start-up benchmark: wall-clock time of the first frame shown.
+                const auto now = std::chrono::system_clock::now().time_since_epoch();
+                std::printf("vorix: first frame at %lld ms\n",
+                            (long long)std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+                std::fflush(stdout);
+            }
         }
     }
     // Shutdown in this order: the closing tune starts, the closing screen runs

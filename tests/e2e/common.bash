@@ -67,3 +67,13 @@ wait_exit() {
 
 # screenshot FILE: the whole screen as a PNG.
 screenshot() { import -window root "$1"; }
+
+# use_wave_audio: OpenAL Soft writes what the program plays to $WORK/audio.wav
+# (its file-writing backend) instead of a sound card.
+use_wave_audio() {
+    printf '[general]\ndrivers = wave\n[wave]\nfile = %s\n' "$WORK/audio.wav" >"$WORK/alsoft.conf"
+    export ALSOFT_CONF="$WORK/alsoft.conf" ALSOFT_DRIVERS=wave
+}
+
+# audio_energy WINDOW_MS: loudness of $WORK/audio.wav, "seconds rms" per window.
+audio_energy() { "$BUILD_DIR/wav-energy" "$WORK/audio.wav" "$1"; }
