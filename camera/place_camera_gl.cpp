@@ -12,6 +12,7 @@
 #include "render/model_pose.h"
 #include "render/scene_light.h"
 #include "sim/simulation.h"
+#include "sound/sound_events.h"
 
 namespace {
 
@@ -36,7 +37,8 @@ void placeCamera() {
     CameraView v = computeCameraView(camera, scene, platTimeMs(), randomDraw);
     gluLookAt(v.eye.x, v.eye.y, v.eye.z, v.target.x, v.target.y, v.target.z, v.up.x, v.up.y, v.up.z);
     camera.eyePosition = v.recordedEye;
-    // sound: wind loop (v.wind: stop it, play it looping at 90 %, or leave it)
+    if (v.wind == WindSound::play) playWindSound(bodyState.landed);
+    else if (v.wind == WindSound::stop) stopWindSound();
     // The light goes through the view just loaded; the sky colour follows the eye.
     setupLights(sceneLight, camera.eyePosition);
 }

@@ -72,23 +72,15 @@ void updateChuteSound(double sinceMainFireS, bool chuteOpensInRun, float fullyOp
     playAt(kSoundChuteOpen, chuteVolumePercent(eyeToChuteM));
 }
 
-void updateWindSound(int cameraMode, bool runPlaying, double seatTimeS, float catapultPhaseTimeS,
-                     bool pilotLanded) {
-    if (!soundOn || cameraMode == kCameraPresetOnly) return;
-    if (cameraMode != kCameraOrbitOnPilot) {
-        stopSound(kSoundWind);
-        return;
-    }
-    // Once landed the wind stays stopped: the landing stop would otherwise be
-    // undone by the next frame of this camera.
-    if (runPlaying && !pilotLanded && seatTimeS > (double)catapultPhaseTimeS) {
-        soundSlots[kSoundWind].volumePercent = 90;
-        setVolume(kSoundWind);
-        playSoundLooping(kSoundWind);  // a playing buffer just goes on
-    }
+void playWindSound(bool pilotLanded) {
+    // The landing stop would otherwise be undone by the next frame of this view.
+    if (!soundOn || pilotLanded) return;
+    soundSlots[kSoundWind].volumePercent = 90;
+    setVolume(kSoundWind);
+    playSoundLooping(kSoundWind);  // a playing buffer just goes on
 }
 
-void pilotLandedSound() {
+void stopWindSound() {
     if (soundOn) stopSound(kSoundWind);
 }
 

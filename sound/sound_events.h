@@ -41,17 +41,12 @@ void updateCatapultSound(double flightTimeS, double countdownS, double canopyDel
 void updateChuteSound(double sinceMainFireS, bool chuteOpensInRun, float fullyOpenTimeS,
                       float eyeToChuteM);
 
-// Camera modes as the wind knows them.
-constexpr int kCameraOrbitOnPilot = 3;
-constexpr int kCameraPresetOnly = 7;
-// Camera placement of every frame: in orbit on pilot the wind loops at 90 %
-// once the catapult stroke is over, until the pilot lands; mode 7 leaves it as
-// it is; every other mode stops it.
-void updateWindSound(int cameraMode, bool runPlaying, double seatTimeS, float catapultPhaseTimeS,
-                     bool pilotLanded);
-// The pilot touched the ground: the wind stops.
-void pilotLandedSound();
-
+// The camera placement of every frame decides the wind: a view with wind
+// (orbit on pilot once the catapult stroke is over) keeps it looping at 90 %,
+// any other view stops it (the preset-only view leaves it as it is). Once the
+// pilot has landed the wind stays stopped (the landing itself stops it).
+void playWindSound(bool pilotLanded);
+void stopWindSound();
 // The abandoned fighter hit the ground: the crash plays, the fire loops, the
 // engine and the ejection sound stop.
 void fighterCrashedSound();

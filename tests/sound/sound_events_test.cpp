@@ -76,9 +76,8 @@ TEST(SoundEvents, WithSoundOffNoBufferIsTouched) {
     updateEjectionSound(10.0, 0.3, 0.3, 0.2f);
     updateCatapultSound(10.0, 0.3, 0.3, 0.2f, 10.0f);
     updateChuteSound(2.0, true, 2.5f, 10.0f);
-    updateWindSound(kCameraOrbitOnPilot, true, 5.0, 0.2f, false);
-    updateWindSound(0, true, 5.0, 0.2f, false);
-    pilotLandedSound();
+    playWindSound(false);
+    stopWindSound();
     fighterCrashedSound();
     updateCrashSounds(10.0f);
     maybeBarkDog(33);
@@ -154,28 +153,15 @@ TEST(SoundEvents, ParachuteOpeningPlaysOnceInTheLastSecondsOfInflation) {
     releaseSounds();
 }
 
-TEST(SoundEvents, WindFollowsTheOrbitOnPilotCameraUntilLanding) {
+TEST(SoundEvents, WindLoopsAtNinetyPercentUntilLanding) {
     loadFakeSounds();
-    updateWindSound(kCameraOrbitOnPilot, true, 0.1, 0.2f, false);  // still on the rails
-    updateWindSound(kCameraOrbitOnPilot, false, 5.0, 0.2f, false); // no run
-    EXPECT_TRUE(recorder.log.empty());
-    updateWindSound(kCameraOrbitOnPilot, true, 0.3, 0.2f, false);
+    playWindSound(false);
     EXPECT_EQ(recorder.log, (Log{volumeLine(kSoundWind, -500), playLine(kSoundWind, true)}));
     recorder.clear();
-
-    updateWindSound(kCameraPresetOnly, true, 0.4, 0.2f, false);
-    EXPECT_TRUE(recorder.log.empty()) << "mode 7 leaves the wind as it is";
-    for (int mode : {0, 1, 2, 4, 5, 6}) {
-        recorder.clear();
-        updateWindSound(mode, true, 0.4, 0.2f, false);
-        EXPECT_EQ(recorder.log, Log{stopLine(kSoundWind)}) << mode;
-    }
-
-    recorder.clear();
-    pilotLandedSound();
+    stopWindSound();
     EXPECT_EQ(recorder.log, Log{stopLine(kSoundWind)});
     recorder.clear();
-    updateWindSound(kCameraOrbitOnPilot, true, 80.0, 0.2f, true);
+    playWindSound(true);
     EXPECT_TRUE(recorder.log.empty()) << "no wind on the ground";
     releaseSounds();
 }
