@@ -1,6 +1,7 @@
 // The generated glyph sheets, read back with the program's own readers.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -72,5 +73,33 @@ TEST(FontSheets, EveryCellKeepsADarkBorderForItsNeighbours) {
             }
         }
         EXPECT_EQ(marked, 0) << sheet.name;
+    }
+}
+
+// The speed read-out prints its digits at half size; a zero marked with a dot
+// would then read as an eight. Shrunk 2:1 as the texture filter does, the two
+// glyphs must still differ clearly in every half of every sheet (a dotted
+// zero differs from the eight by less than one texel's worth).
+TEST(FontSheets, ZeroAndEightStayApartAtHalfSize) {
+    struct stat st;
+    if (stat((std::string(VORIX_BUILD_DIR) + "/Data").c_str(), &st) != 0) GTEST_SKIP() << "no Data folder";
+    const struct {
+        const char* name;
+        bool tga;
+    } sheets[] = {{"Font.bmp", false}, {"font_shit.bmp", false}, {"font_newage.bmp", false}, {"Font.tga", true}};
+    for (const auto& sheet : sheets) {
+        Sheet s = loadSheet(sheet.name, sheet.tga);
+        ASSERT_EQ(s.side, 256) << sheet.name;
+        for (int half = 0; half < 2; ++half) {
+            auto shrunk = [&](char code, int x, int y) {
+                const int k = half * 128 + code - 32;
+                const int x0 = (k % 16) * 16 + 2 * x, y0 = (k / 16) * 16 + 2 * y;
+                return (s.at(x0, y0) + s.at(x0 + 1, y0) + s.at(x0, y0 + 1) + s.at(x0 + 1, y0 + 1)) / 4;
+            };
+            float apart = 0;
+            for (int y = 0; y < 8; ++y)
+                for (int x = 0; x < 8; ++x) apart += std::fabs(shrunk('8', x, y) - shrunk('0', x, y));
+            EXPECT_GT(apart, 2.0f) << sheet.name << " half " << half;
+        }
     }
 }

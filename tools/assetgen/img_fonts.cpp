@@ -22,6 +22,12 @@ struct Look {
     Face face;
     float size;
     bool outlined;
+    // The monospaced faces mark their zero with a dot, which a glyph shrunk
+    // to a few pixels turns into an 8; their zero is drawn from this face.
+    Face zeroFace;
+    // Coverage multiplier: thin strokes keep their brightness when the text
+    // is drawn smaller than the sheet.
+    float gain;
 };
 
 struct GlyphMask {
@@ -40,7 +46,8 @@ GlyphMask glyphInCell(const Look& look, unsigned code, int room) {
     mask.rows = cellPx;
     mask.cover.assign(cellPx * cellPx, 0.0f);
     GlyphBitmap g;
-    if (!renderGlyph(look.face, look.size, 1.0f, code, g)) return mask;
+    const Face face = code == '0' ? look.zeroFace : look.face;
+    if (!renderGlyph(face, look.size, 1.0f, code, g)) return mask;
     // The shape keeps off the dark border and, for hollow letters, leaves
     // room for the rim around it.
     const int rimPx = look.outlined ? 1 : 0;
@@ -49,7 +56,7 @@ GlyphMask glyphInCell(const Look& look, unsigned code, int room) {
     float fit = static_cast<float>(rightEdge - leftEdge + 1);
     if (g.width > fit && g.width > 0) {
         float squeeze = fit / g.width;
-        if (!renderGlyph(look.face, look.size, squeeze, code, g)) return mask;
+        if (!renderGlyph(face, look.size, squeeze, code, g)) return mask;
     }
     int left = leftEdge + static_cast<int>(std::floor((fit - g.width) * 0.5f));
     left = std::max(leftEdge, left);
@@ -60,8 +67,8 @@ GlyphMask glyphInCell(const Look& look, unsigned code, int room) {
         for (int c = 0; c < g.width; ++c) {
             int x = left + c, y = top + r;
             if (x < leftEdge || y < firstRow || x > rightEdge || y > lastRow) continue;
-            mask.cover[static_cast<size_t>(y) * cellPx + x] =
-                static_cast<unsigned char>(g.coverage[static_cast<size_t>(r) * g.width + c]) / 255.0f;
+            mask.cover[static_cast<size_t>(y) * cellPx + x] = std::min(
+                1.0f, static_cast<unsigned char>(g.coverage[static_cast<size_t>(r) * g.width + c]) / 255.0f * look.gain);
         }
     if (look.outlined) {
         // Hollow letters: a one-pixel rim around the shape, the inside dark.
@@ -108,14 +115,16 @@ bool writeBmpSheet(const std::string& dir, const char* name, const Look& first, 
 }  // namespace
 
 bool writeFontSheets(const std::string& dir) {
-    bool ok = writeBmpSheet(dir, "Font.bmp", Look{Face::Mono, 13, false}, Look{Face::MonoBold, 13, false}, 8);
-    ok = writeBmpSheet(dir, "font_shit.bmp", Look{Face::Serif, 13.5f, false}, Look{Face::SerifBold, 13.5f, false}, 10) && ok;
-    ok = writeBmpSheet(dir, "font_newage.bmp", Look{Face::SansCondensedBold, 14, false},
-                       Look{Face::SansBold, 14, true}, 10) && ok;
+    bool ok = writeBmpSheet(dir, "Font.bmp", Look{Face::Mono, 13, false, Face::Sans, 1.2f},
+                            Look{Face::MonoBold, 13, false, Face::SansBold, 1.0f}, 8);
+    ok = writeBmpSheet(dir, "font_shit.bmp", Look{Face::Serif, 13.5f, false, Face::Serif, 1.0f},
+                       Look{Face::SerifBold, 13.5f, false, Face::SerifBold, 1.0f}, 10) && ok;
+    ok = writeBmpSheet(dir, "font_newage.bmp", Look{Face::SansCondensedBold, 14, false, Face::SansCondensedBold, 1.0f},
+                       Look{Face::SansBold, 14, true, Face::SansBold, 1.0f}, 10) && ok;
     // Alpha sheet: white glyphs with a soft shadow, plain and bold halves.
     Canvas tga(sheetPx, sheetPx, rgb(1, 1, 1, 0));
-    drawHalf(tga, 0, Look{Face::Sans, 13, false}, 10, rgb(1, 1, 1), true);
-    drawHalf(tga, 128, Look{Face::SansBold, 13, false}, 10, rgb(1, 1, 1), true);
+    drawHalf(tga, 0, Look{Face::Sans, 13, false, Face::Sans, 1.0f}, 10, rgb(1, 1, 1), true);
+    drawHalf(tga, 128, Look{Face::SansBold, 13, false, Face::SansBold, 1.0f}, 10, rgb(1, 1, 1), true);
     ok = writeTga(dir, "Font.tga", tga, 32) && ok;
     return ok;
 }
