@@ -13,6 +13,7 @@
 #include "camera/place_camera.h"
 #include "input/window_proc.h"
 #include "menu/font_text.h"
+#include "overlay/overlay.h"
 #include "platform/platform.h"
 #include "sim/playback.h"
 #include "sim/simulation.h"
@@ -54,6 +55,7 @@ void renderFrame() {
     // 14. Trees.
     // 15. Bodies of the ejection.
     // 16. Overlay or the open menu.
+    drawOverlay();
     // 17. Playback clocks.
     updatePlaybackClocks(clocks, platTimeMs(), simulation.params, simulation.times);
     // 18. Show the frame.

@@ -2,6 +2,7 @@
 #include "app/startup.h"
 #include "camera/camera_state.h"
 #include "input/input_state.h"
+#include "overlay/overlay_state.h"
 #include "render/scene_light.h"
 #include "render/scene_switches.h"
 #include "sim/simulation.h"
@@ -19,6 +20,7 @@ void initDefaults() {
 
     // Simulation and parachute models, playback clocks, largest load, frame rate.
     setDefaults(simulation);
+    setOverlayDefaults(overlay, simulation);
     app.frameRate = 0.0f;
     app.framePhase = 0;
 
