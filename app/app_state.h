@@ -10,7 +10,13 @@ constexpr const char* kWindowClassName = "VORIX_2.0";
 constexpr const char* kWindowTitle = "VORIX - Ejection seat simulation version 1.0";
 
 struct AppState {
-    bool fullScreen = true;   // full-screen window, display mode switch, hidden cursor, 4:3
+    bool fullScreen = true;   // full-screen window, hidden cursor, 4:3 picture
+    // Full screen by switching the display to 800 by 600, instead of showing
+    // the picture letterboxed at the desktop's own resolution.
+    bool modeSwitch = false;
+    // The window system reports the pointer as relative motion, turned into a
+    // cursor on the virtual screen by the platform layer (full screen).
+    bool virtualPointer = false;
     int clientWidth = kVirtualScreenWidth;
     int clientHeight = kVirtualScreenHeight;
     float aspectRatio = 4.0f / 3.0f;

@@ -11,6 +11,9 @@
 #include "assets/settings_file.h"
 #include "camera/camera_state.h"
 #include "camera/place_camera.h"
+#include "input/input_records.h"
+#include "input/mouse_commands.h"
+#include "input/mouse_device.h"
 #include "input/window_proc.h"
 #include "menu/font_text.h"
 #include "overlay/overlay.h"
@@ -20,19 +23,17 @@
 #include "sound/sound_events.h"
 #include "sound/sound_slots.h"
 
-namespace {
-PlatMouseState mouseState;
-}
-
 // One frame, in the order the picture depends on: input first, then the
 // clocks' consumers (camera, world, bodies, overlay), the clocks last so the
 // next frame draws what they say.
 void renderFrame() {
     if (!platHasGlContext()) return;
     // 1. Mouse device poll.
-    platPollMouseDevice(&mouseState);
+    pollMouse();
     // 2. Mouse-driven camera drift (orbit cameras, free camera at the screen
     //    edge and on the wheel) while the menu is closed.
+    InputRecords inputRecords = processInputRecords();
+    driftCameraWithMouse(inputRecords);
     // 3. Frame rate from the playback clock.
     PlaybackClocks& clocks = simulation.clocks;
     measureFrameRate(app, clocks.elapsedMs, clocks.paused != 0, simulation.params.playSpeedDivisor);
@@ -59,7 +60,7 @@ void renderFrame() {
     // 17. Playback clocks.
     updatePlaybackClocks(clocks, platTimeMs(), simulation.params, simulation.times);
     // 18. Show the frame.
-    platSwapBuffers();
+    presentFrame();
 }
 
 int mainLoop() {
@@ -94,7 +95,7 @@ int mainLoop() {
         const uint32_t start = platTimeMs();
         for (uint32_t e = 0; e <= kCreditsMs; e = platTimeMs() - start) drawCreditsFrame(e, kCreditsMs);
     }
-    platMouseDeviceClose();
+    releaseMouseDevice();
     writeSettings();
     releaseSounds();
     deleteFontLists();

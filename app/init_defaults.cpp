@@ -14,7 +14,7 @@ void initDefaults() {
 
     // Menu closed with its tab buttons and camera-mode spinner; text shown;
     // scene switches, fog colour and sky colours.
-    input.textVisible = true;
+    setInputDefaults(input);
     setSceneSwitchDefaults(sceneSwitches);
     setSceneLightDefaults(sceneLight);
 

@@ -6,6 +6,10 @@
 #include "input/window_proc.h"
 #include "platform/platform.h"
 
+namespace {
+PictureArea picture{0, 0, kVirtualScreenWidth, kVirtualScreenHeight};
+}  // namespace
+
 void setDisplayMode() {
     switch (platSetDisplayMode(kVirtualScreenWidth, kVirtualScreenHeight)) {
         case DisplayModeResult::Switched:
@@ -22,14 +26,18 @@ void setDisplayMode() {
 
 bool createMainWindow(const char* title, int width, int height, bool fullScreen) {
     if (fullScreen) {
-        setDisplayMode();
+        if (app.modeSwitch) setDisplayMode();
         platShowCursor(false);
     }
     if (!platCreateWindow(kWindowClassName, title, width, height, fullScreen)) return false;
+    // Full screen: the pointer becomes relative motion and a cursor of our own
+    // on the virtual screen, so motion keeps coming at the screen's edges.
+    app.virtualPointer = fullScreen && platUseVirtualPointer(kVirtualScreenWidth, kVirtualScreenHeight);
     int w = width, h = height;
     platGetClientSize(&w, &h);
     app.clientWidth = w;
     app.clientHeight = h;
+    picture = pictureAreaFor(fullScreen, w, h);
     WindowMessage create;
     create.message = WM_CREATE;
     windowProc(create);
@@ -56,15 +64,42 @@ static void loadPerspective(float aspect) {
 }
 
 void resizeViewport(int width, int height) {
-    if (!platHasGlContext()) return;
     if (height == 0) height = 1;
-    glViewport(0, 0, width, height);
-    loadPerspective((float)width / (float)height);
+    picture = pictureAreaFor(app.fullScreen, width, height);
+    if (!platHasGlContext()) return;
+    glViewport(picture.x, picture.y, picture.width, picture.height);
+    // The full-screen picture is 4:3 whatever the desktop's shape.
+    loadPerspective(app.fullScreen ? aspectRatioFor(app) : (float)width / (float)height);
 }
 
 void applyProjection() {
     if (!platHasGlContext()) return;
     loadPerspective(app.aspectRatio);
+}
+
+PictureArea currentPictureArea() { return picture; }
+
+void presentFrame() {
+    const int w = app.clientWidth, h = app.clientHeight;
+    const PictureArea& p = picture;
+    if (p.x > 0 || p.y > 0 || p.width < w || p.height < h) {
+        glPushAttrib(GL_SCISSOR_BIT | GL_COLOR_BUFFER_BIT | GL_ENABLE_BIT);
+        glEnable(GL_SCISSOR_TEST);
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        const int bars[4][4] = {
+            {0, 0, p.x, h},                                             // left
+            {p.x + p.width, 0, w - (p.x + p.width), h},                 // right
+            {0, 0, w, p.y},                                             // bottom
+            {0, p.y + p.height, w, h - (p.y + p.height)},               // top
+        };
+        for (const auto& b : bars) {
+            if (b[2] <= 0 || b[3] <= 0) continue;
+            glScissor(b[0], b[1], b[2], b[3]);
+            glClear(GL_COLOR_BUFFER_BIT);
+        }
+        glPopAttrib();
+    }
+    platSwapBuffers();
 }
 
 void destroyMainWindow() {

@@ -1,6 +1,8 @@
 #include "camera/camera_scene.h"
 
 #include "render/body_state.h"
+#include "render/model_geometry.h"
+#include "render/model_pose.h"
 #include "sim/simulation.h"
 
 namespace {
@@ -52,4 +54,10 @@ CameraScene cameraSceneFrom(const Simulation& sim, const BodyState& bodies, cons
     s.pilotPoint = s.seatMoving ? s.pilotDisplacement + s.fighterPosition + s.seatStart
                                 : s.fighterDrift + s.fighterPosition + s.seatStart;
     return s;
+}
+
+CameraScene cameraSceneFor(Simulation& sim, const BodyState& bodies, const PolyModel& model) {
+    refreshSeatStartOffset(model, sim.attitude.pitchDeg, sim.attitude.rollDeg, sim.attitude.headingDeg, sim.geometry);
+    Vec3 reference = model.partCount >= kPartFighter ? model.parts[kPartFighter].offset : Vec3();
+    return cameraSceneFrom(sim, bodies, reference);
 }

@@ -7,6 +7,7 @@
 #include "sim/vec3.h"
 
 struct BodyState;
+struct PolyModel;
 struct Simulation;
 
 struct CameraScene {
@@ -29,3 +30,8 @@ struct CameraScene {
 // fighterReferenceOffset is the reference offset of the fighter's model part.
 CameraScene cameraSceneFrom(const Simulation& sim, const BodyState& bodies,
                             const Vec3& fighterReferenceOffset);
+
+// The same from the records as they stand: refreshes the seat-start offset
+// for the fighter's attitude first, and takes the reference offset from the
+// fighter's model part (none while no model is loaded).
+CameraScene cameraSceneFor(Simulation& sim, const BodyState& bodies, const PolyModel& model);

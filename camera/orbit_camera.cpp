@@ -7,7 +7,11 @@
 void updateOrbit(OrbitCamera& o, const OrbitMouse& m, const Vec3& centre, bool fighterOrbit) {
     if (m.deviceReady) {
         o.distance += (float)m.wheel;
-        if (m.leftDragging) o.distance += (float)m.relY;
+        if (m.leftDragging) {
+            o.distance += (float)m.relY;
+            const float nearest = fighterOrbit ? kFighterOrbitNearestM : kPilotOrbitNearestM;
+            if (o.distance < nearest) o.distance = nearest;
+        }
         // Before the first frame-rate measurement there is nothing to scale by.
         if (!m.leftDragging && !m.rightDragging && m.frameRate > 0.0f) {
             o.azimuth += (float)m.relX * 25.0f / m.frameRate;

@@ -17,10 +17,14 @@ struct OrbitMouse {
 
 // Lowest eye of an orbit camera, metres.
 constexpr float kOrbitEyeFloorM = 1.8f;
+// Closest a left drag brings each orbit camera, metres.
+constexpr float kFighterOrbitNearestM = 6.5f;
+constexpr float kPilotOrbitNearestM = 3.5f;
 
 // Distance from the wheel (and the vertical motion while the left button
-// drags), angles from the motion while no button drags, then eye and centre
-// around the centre point. Without the mouse device the angles stay put.
+// drags, never nearer than the camera's drag limit), angles from the motion
+// while no button drags, then eye and centre around the centre point. Without
+// the mouse device only eye and centre are recomputed.
 void updateOrbit(OrbitCamera& orbit, const OrbitMouse& mouse, const Vec3& centre, bool fighterOrbit);
 
 // The two cameras' centres: the fighter's reference point, and the seat in

@@ -3,37 +3,23 @@
 
 #include <cstdlib>
 
+#include "camera/camera_scene.h"
 #include "camera/camera_state.h"
 #include "camera/camera_view.h"
 #include "camera/place_camera.h"
 #include "platform/platform.h"
 #include "render/body_state.h"
-#include "render/model_geometry.h"
-#include "render/model_pose.h"
+#include "render/poly_model.h"
 #include "render/scene_light.h"
 #include "sim/simulation.h"
 #include "sound/sound_events.h"
 
 namespace {
-
 int randomDraw() { return std::rand(); }
-
-Vec3 fighterReferenceOffset(const PolyModel& m) {
-    if (m.partCount < kPartFighter) return Vec3();
-    return m.parts[kPartFighter].offset;
-}
-
 }  // namespace
 
-CameraScene currentCameraScene() {
-    Simulation& sim = simulation;
-    refreshSeatStartOffset(polyModel, sim.attitude.pitchDeg, sim.attitude.rollDeg, sim.attitude.headingDeg,
-                           sim.geometry);
-    return cameraSceneFrom(sim, bodyState, fighterReferenceOffset(polyModel));
-}
-
 void placeCamera() {
-    CameraScene scene = currentCameraScene();
+    CameraScene scene = cameraSceneFor(simulation, bodyState, polyModel);
     CameraView v = computeCameraView(camera, scene, platTimeMs(), randomDraw);
     gluLookAt(v.eye.x, v.eye.y, v.eye.z, v.target.x, v.target.y, v.target.z, v.up.x, v.up.y, v.up.z);
     camera.eyePosition = v.recordedEye;

@@ -6,6 +6,8 @@
 
 InputState input;
 
+void setInputDefaults(InputState& in) { in = InputState{}; }
+
 void mapCursor(InputState& in, int x, int y, bool fullScreen, int clientWidth, int clientHeight) {
     if (!fullScreen) {
         int w = std::abs(clientWidth), h = std::abs(clientHeight);

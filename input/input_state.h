@@ -1,15 +1,31 @@
-// Cursor and button state of the keyboard and mouse handling.
+// Cursor, button and click state of the keyboard and mouse handling.
 #pragma once
+
+#include <cstdint>
 
 struct InputState {
     int cursorX = 0, cursorY = 0;        // on the 800 by 600 virtual screen
     float cursorXf = 0.0f, cursorYf = 0.0f;
-    bool leftDragging = false;
-    bool rightDragging = false;
-    bool textVisible = true;
+    bool leftDragging = false;           // left button held outside dialogs
+    bool rightDragging = false;          // right button held with no run: fighter drag
+    int leftPrevX = 0, leftPrevY = 0;    // last left press, then every move while dragging
+    int rightPrevX = 0, rightPrevY = 0;  // the same for the right button
+    // Cursor at the left press in each orbit mode, for the drag zoom without
+    // the mouse device.
+    float pilotOrbitOriginX = 0.0f, pilotOrbitOriginY = 0.0f;
+    float fighterOrbitOriginX = 0.0f, fighterOrbitOriginY = 0.0f;
+    uint32_t lastLeftPressTime = 0;      // ms
+    int leftClickCount = 0;              // left presses since the last reset
+    bool shiftHeld = false, ctrlHeld = false;  // sampled at every key
+    bool textVisible = true;             // HUD text lines shown
+    // Free-camera angles saved when F2..F7 leave it; F1 brings them back.
+    float savedYaw = 270.0f, savedPitch = 0.0f;
 };
 
 extern InputState input;
+
+// Start-up values.
+void setInputDefaults(InputState& in);
 
 // Stores a window position as the cursor; outside full screen the client area
 // is scaled to the 800 by 600 virtual screen (truncating toward zero).

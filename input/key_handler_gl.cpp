@@ -1,14 +1,19 @@
 #include "input/key_handler.h"
 
+#include "camera/camera_state.h"
+#include "input/input_effects.h"
+#include "input/key_commands.h"
 #include "platform/keycodes.h"
 #include "platform/platform.h"
+#include "render/scene_light.h"
 
 void handleKey(int virtualKey) {
-    switch (virtualKey) {
-        case VK_ESCAPE:
-            platPostQuitMessage(0);
-            break;
-        default:
-            break;
-    }
+    InputRecords r = processInputRecords();
+    KeyModifiers mods;
+    mods.shift = platKeyHeld(VK_SHIFT);
+    mods.ctrl = platKeyHeld(VK_CONTROL);
+    KeyResult result = applyKey(virtualKey, mods, r, platTimeMs());
+    carryOutInputEffects(result.effects);
+    finishKey(result, r);
+    if (result.attitudeChanged) setupLights(sceneLight, camera.eyePosition);
 }

@@ -29,6 +29,12 @@ void platRestoreDisplayMode();
 bool platCreateWindow(const char* className, const char* title, int width, int height,
                       bool fullScreen);
 void platDestroyWindow();
+// Full screen: holds the system pointer and reports it as relative motion,
+// so motion keeps coming at the screen's edges; mouse messages then carry a
+// cursor of the platform's own on a virtual screen of the given size (from
+// its centre, one pixel per count, clamped to the screen). False when the
+// window system cannot do it (messages carry window pixels then).
+bool platUseVirtualPointer(int virtualWidth, int virtualHeight);
 void platGetClientSize(int* width, int* height);
 void platShowCursor(bool show);
 

@@ -2,9 +2,13 @@
 
 #include "platform/keycodes.h"
 
-int virtualKeyFromSdl(const SDL_Keysym& key) {
-    // The numeric keypad is taken by position so Num Lock does not change it.
-    switch (key.scancode) {
+namespace {
+
+// Keys taken by where they sit on the keyboard: the numeric keypad (so Num
+// Lock does not change it) and the punctuation keys of the US layout (so "["
+// is the key right of P on any layout).
+int byPosition(SDL_Scancode s) {
+    switch (s) {
         case SDL_SCANCODE_KP_0: return VK_NUMPAD0;
         case SDL_SCANCODE_KP_1: return VK_NUMPAD1;
         case SDL_SCANCODE_KP_2: return VK_NUMPAD2;
@@ -21,11 +25,35 @@ int virtualKeyFromSdl(const SDL_Keysym& key) {
         case SDL_SCANCODE_KP_PERIOD: return VK_DECIMAL;
         case SDL_SCANCODE_KP_DIVIDE: return VK_DIVIDE;
         case SDL_SCANCODE_KP_ENTER: return VK_RETURN;
-        default: break;
+        case SDL_SCANCODE_SEMICOLON: return VK_OEM_1;
+        case SDL_SCANCODE_EQUALS: return VK_OEM_PLUS;
+        case SDL_SCANCODE_COMMA: return VK_OEM_COMMA;
+        case SDL_SCANCODE_MINUS: return VK_OEM_MINUS;
+        case SDL_SCANCODE_PERIOD: return VK_OEM_PERIOD;
+        case SDL_SCANCODE_SLASH: return VK_OEM_2;
+        case SDL_SCANCODE_GRAVE: return VK_OEM_3;
+        case SDL_SCANCODE_LEFTBRACKET: return VK_OEM_4;
+        case SDL_SCANCODE_BACKSLASH: return VK_OEM_5;
+        case SDL_SCANCODE_RIGHTBRACKET: return VK_OEM_6;
+        case SDL_SCANCODE_APOSTROPHE: return VK_OEM_7;
+        default: return 0;
     }
+}
+
+}  // namespace
+
+int virtualKeyFromSdl(const SDL_Keysym& key) {
+    if (int vk = byPosition(key.scancode)) return vk;
+    // Letters and digits by what the key says on the user's layout; a layout
+    // without Latin letters falls back to the key's US position.
     SDL_Keycode k = key.sym;
     if (k >= SDLK_a && k <= SDLK_z) return 'A' + (int)(k - SDLK_a);
     if (k >= SDLK_0 && k <= SDLK_9) return '0' + (int)(k - SDLK_0);
+    if (key.scancode >= SDL_SCANCODE_A && key.scancode <= SDL_SCANCODE_Z)
+        return 'A' + (int)(key.scancode - SDL_SCANCODE_A);
+    if (key.scancode >= SDL_SCANCODE_1 && key.scancode <= SDL_SCANCODE_9)
+        return '1' + (int)(key.scancode - SDL_SCANCODE_1);
+    if (key.scancode == SDL_SCANCODE_0) return '0';
     if (k >= SDLK_F1 && k <= SDLK_F12) return VK_F1 + (int)(k - SDLK_F1);
     switch (k) {
         case SDLK_BACKSPACE: return VK_BACK;
@@ -44,18 +72,6 @@ int virtualKeyFromSdl(const SDL_Keysym& key) {
         case SDLK_DELETE: return VK_DELETE;
         case SDLK_LSHIFT: case SDLK_RSHIFT: return VK_SHIFT;
         case SDLK_LCTRL: case SDLK_RCTRL: return VK_CONTROL;
-        case SDLK_SEMICOLON: return VK_OEM_1;
-        case SDLK_EQUALS: return VK_OEM_PLUS;
-        case SDLK_PLUS: return VK_OEM_PLUS;
-        case SDLK_COMMA: return VK_OEM_COMMA;
-        case SDLK_MINUS: return VK_OEM_MINUS;
-        case SDLK_PERIOD: return VK_OEM_PERIOD;
-        case SDLK_SLASH: return VK_OEM_2;
-        case SDLK_BACKQUOTE: return VK_OEM_3;
-        case SDLK_LEFTBRACKET: return VK_OEM_4;
-        case SDLK_BACKSLASH: return VK_OEM_5;
-        case SDLK_RIGHTBRACKET: return VK_OEM_6;
-        case SDLK_QUOTE: return VK_OEM_7;
         default: return 0;
     }
 }

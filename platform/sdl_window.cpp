@@ -25,9 +25,28 @@ struct SdlWindowState {
     // Mouse device: motion and wheel gathered from events between polls.
     bool mouseOpen = false;
     int pendingRelX = 0, pendingRelY = 0, pendingWheel = 0;
+    // Virtual pointer (full screen): the system pointer is held in relative
+    // mode and the cursor is ours, moved by the motion and kept on the screen.
+    bool virtualPointer = false;
+    int virtualWidth = 0, virtualHeight = 0;
+    int pointerX = 0, pointerY = 0;
 };
 
 SdlWindowState sdl;
+
+int clampInt(int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; }
+
+// Motion one count per virtual pixel, as the cursor moves on an 800 by 600
+// screen; the edges stop the cursor, never the motion.
+void moveVirtualPointer(int dx, int dy) {
+    sdl.pointerX = clampInt(sdl.pointerX + dx, 0, sdl.virtualWidth - 1);
+    sdl.pointerY = clampInt(sdl.pointerY + dy, 0, sdl.virtualHeight - 1);
+}
+
+intptr_t pointerParam(int windowX, int windowY) {
+    if (sdl.virtualPointer) return makeLParam(sdl.pointerX, sdl.pointerY);
+    return makeLParam(windowX, windowY);
+}
 
 void setError(const char* what) {
     std::snprintf(sdl.lastError, sizeof sdl.lastError, "%s: %s", what, SDL_GetError());
@@ -65,8 +84,9 @@ bool translate(const SDL_Event& e, WindowMessage* msg) {
         case SDL_MOUSEMOTION:
             sdl.pendingRelX += e.motion.xrel;
             sdl.pendingRelY += e.motion.yrel;
+            if (sdl.virtualPointer) moveVirtualPointer(e.motion.xrel, e.motion.yrel);
             msg->message = WM_MOUSEMOVE;
-            msg->lParam = makeLParam(e.motion.x, e.motion.y);
+            msg->lParam = pointerParam(e.motion.x, e.motion.y);
             return true;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
@@ -80,7 +100,7 @@ bool translate(const SDL_Event& e, WindowMessage* msg) {
             } else {
                 return false;
             }
-            msg->lParam = makeLParam(e.button.x, e.button.y);
+            msg->lParam = pointerParam(e.button.x, e.button.y);
             return true;
         }
         case SDL_MOUSEWHEEL:
@@ -160,8 +180,18 @@ bool platCreateWindow(const char* className, const char* title, int width, int h
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN;
     int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
     if (fullScreen) {
-        flags |= sdl.haveMode ? SDL_WINDOW_FULLSCREEN : SDL_WINDOW_BORDERLESS;
+        // Without a mode switch the window covers the desktop at its own size.
+        flags |= sdl.haveMode ? SDL_WINDOW_FULLSCREEN : SDL_WINDOW_FULLSCREEN_DESKTOP;
         x = y = 0;
+        // Created at the desktop's size too, so that the window covers the
+        // screen even where no window manager acts on the full-screen state.
+        SDL_Rect bounds;
+        if (!sdl.haveMode && SDL_GetDisplayBounds(0, &bounds) == 0 && bounds.w > 0 && bounds.h > 0) {
+            x = bounds.x;
+            y = bounds.y;
+            width = bounds.w;
+            height = bounds.h;
+        }
     } else {
         flags |= SDL_WINDOW_RESIZABLE;
     }
@@ -176,7 +206,20 @@ bool platCreateWindow(const char* className, const char* title, int width, int h
     return true;
 }
 
+bool platUseVirtualPointer(int virtualWidth, int virtualHeight) {
+    if (!sdl.window || virtualWidth <= 0 || virtualHeight <= 0) return false;
+    if (SDL_SetRelativeMouseMode(SDL_TRUE) != 0) return false;
+    sdl.virtualPointer = true;
+    sdl.virtualWidth = virtualWidth;
+    sdl.virtualHeight = virtualHeight;
+    sdl.pointerX = virtualWidth / 2;
+    sdl.pointerY = virtualHeight / 2;
+    return true;
+}
+
 void platDestroyWindow() {
+    if (sdl.virtualPointer) SDL_SetRelativeMouseMode(SDL_FALSE);
+    sdl.virtualPointer = false;
     if (sdl.window) SDL_DestroyWindow(sdl.window);
     sdl.window = nullptr;
 }

@@ -1,0 +1,62 @@
+#include "input/input_effects.h"
+
+#include <cstdlib>
+
+#include "app/frame.h"
+#include "app/window.h"
+#include "assets/settings_file.h"
+#include "camera/camera_state.h"
+#include "input/input_records.h"
+#include "platform/platform.h"
+#include "render/model_geometry.h"
+#include "render/model_pose.h"
+#include "render/scene_light.h"
+#include "sim/playback.h"
+#include "sim/simulation.h"
+
+namespace {
+
+constexpr const char* kModelPath = "Data/poly.txt";
+
+// The seat-back angle moves the seat in the cockpit: the parts go back to
+// their unposed shape, one frame is shown at once, then they are posed again.
+void seatBackFrame() {
+    const int parts[] = {kPartFighter, kPartSeat, kPartPack, kPartPilot, kPartSecondPilot, kPartRocketPlume,
+                         kPartCanopy, kPartSeatRailLeft, kPartSeatRailRight};
+    for (int part : parts) resetPart(polyModel, part);
+    renderFrame();
+    Simulation& sim = simulation;
+    initialPose(polyModel, sim.attitude.pitchDeg, sim.attitude.rollDeg, sim.attitude.headingDeg,
+                sim.params.seatBackAngleDeg, (float)sim.constants.rocketCantDeg, seatAxes, partSnapshot);
+}
+
+void reloadSettingsAndModel() {
+    readSettings();
+    Simulation& sim = simulation;
+    // A model that fails to load has been reported by the loader; the program
+    // goes on without it rather than ending in the middle of a session.
+    loadFighterModel(kModelPath, polyModel, sim.attitude.pitchDeg, sim.attitude.rollDeg, sim.attitude.headingDeg,
+                     sim.params.seatBackAngleDeg, (float)sim.constants.rocketCantDeg, seatAxes, partSnapshot,
+                     sim.geometry);
+}
+
+}  // namespace
+
+void startRun() {
+    Simulation& sim = simulation;
+    resetScene(sim, platTimeMs());
+    renderFrame();
+    EjectionStart started = startEjection(sim, false, platTimeMs(), std::rand());
+    (void)started;
+    // sound: ejection and engine (started.playEjectionSound, when sound is on)
+}
+
+void carryOutInputEffects(unsigned effects) {
+    if (effects & kEffectQuit) platPostQuitMessage(0);
+    if (effects & kEffectApplyProjection) applyProjection();
+    if (effects & kEffectStartRun) startRun();
+    if (effects & kEffectSeatBackFrame) seatBackFrame();
+    if (effects & kEffectReload) reloadSettingsAndModel();
+    // buildings: kEffectRebuildBuildings compiles the buildings' display list again
+    if (effects & kEffectLights) setupLights(sceneLight, camera.eyePosition);
+}

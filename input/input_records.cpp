@@ -1,0 +1,17 @@
+#include "input/input_records.h"
+
+#include "app/app_state.h"
+#include "camera/camera_state.h"
+#include "input/input_state.h"
+#include "input/mouse_device.h"
+#include "menu/menu.h"
+#include "render/body_state.h"
+#include "render/poly_model.h"
+#include "render/scene_light.h"
+#include "render/scene_switches.h"
+#include "sim/simulation.h"
+
+InputRecords processInputRecords() {
+    return InputRecords{simulation, camera,        input,     app,       mouseDevice,
+                        sceneLight, sceneSwitches, polyModel, bodyState, menu};
+}

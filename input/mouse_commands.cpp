@@ -1,0 +1,170 @@
+#include "input/mouse_commands.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/app_state.h"
+#include "camera/camera_scene.h"
+#include "camera/camera_state.h"
+#include "camera/orbit_camera.h"
+#include "input/fighter_pose.h"
+#include "input/input_state.h"
+#include "input/mouse_device.h"
+#include "input/step_rate.h"
+#include "menu/menu.h"
+#include "sim/playback.h"
+#include "sim/simulation.h"
+#include "sound/sound_events.h"
+
+namespace {
+
+constexpr float kPixelsPerDegree = 3.6f;
+
+bool runActive(const InputRecords& r) { return r.sim.clocks.playing != 0; }
+
+void turnCameraByDrag(InputRecords& r, int x, int y) {
+    InputState& in = r.input;
+    CameraState& c = r.camera;
+    if (c.cameraYaw < 0.0f) c.cameraYaw += 360.0f;
+    else if (c.cameraYaw > 360.0f) c.cameraYaw -= 360.0f;
+    // Up raises the view, right turns it right.
+    c.cameraPitch += (float)(in.leftPrevY - y) / kPixelsPerDegree;
+    c.cameraYaw += (float)(in.leftPrevX - x) / kPixelsPerDegree;
+    c.cameraPitch = std::clamp(c.cameraPitch, -90.0f, 90.0f);
+    in.leftPrevX = x;
+    in.leftPrevY = y;
+}
+
+void turnFighterByDrag(InputRecords& r, int x, int y) {
+    InputState& in = r.input;
+    FighterAttitude& a = r.sim.attitude;
+    a.headingDeg = std::trunc(a.headingDeg + (float)(x - in.rightPrevX));
+    a.pitchDeg = std::trunc(a.pitchDeg + (float)(y - in.rightPrevY));
+    in.rightPrevX = x;
+    in.rightPrevY = y;
+    attitudeChanged(r.sim, r.model);
+}
+
+// A left drag in an orbit mode moves that camera nearer or farther.
+void zoomOrbitByDrag(InputRecords& r, int y) {
+    CameraState& c = r.camera;
+    const bool fighter = c.cameraMode == kCameraOrbitFighter;
+    if (!fighter && c.cameraMode != kCameraOrbitPilot) return;
+    OrbitCamera& o = fighter ? c.fighterOrbit : c.pilotOrbit;
+    const float originY = fighter ? r.input.fighterOrbitOriginY : r.input.pilotOrbitOriginY;
+    o.distance += r.mouse.deviceReady ? (float)r.mouse.relY : (originY - (float)y) * 0.01f;
+    o.distance = std::max(o.distance, fighter ? kFighterOrbitNearestM : kPilotOrbitNearestM);
+    // Eye and centre for the new distance; the motion was counted just now.
+    CameraScene scene = cameraSceneFor(r.sim, r.bodies, r.model);
+    OrbitMouse geometryOnly;
+    if (fighter) updateOrbitFighter(c, geometryOnly, scene);
+    else updateOrbitPilot(c, geometryOnly, scene);
+}
+
+}  // namespace
+
+unsigned mouseMoved(int x, int y, InputRecords& r) {
+    InputState& in = r.input;
+    mapCursor(in, x, y, r.app.fullScreen, r.app.clientWidth, r.app.clientHeight);
+    if (r.menu.menuOpen) return 0;
+    unsigned effects = 0;
+    x = in.cursorX;
+    y = in.cursorY;
+    if (in.leftDragging) turnCameraByDrag(r, x, y);
+    if (in.rightDragging && !runActive(r)) {
+        turnFighterByDrag(r, x, y);
+        effects |= kEffectLights;
+    }
+    if (in.leftDragging) zoomOrbitByDrag(r, y);
+    return effects;
+}
+
+unsigned leftPressed(uint32_t nowMs, InputRecords& r) {
+    InputState& in = r.input;
+    if (sceneNameBoxOpen()) return 0;
+    if (!r.menu.menuOpen && menuClosedMouseDown(in.cursorX, in.cursorY)) return 0;
+    in.lastLeftPressTime = nowMs;
+    in.leftClickCount += 1;
+    in.leftDragging = true;
+    in.leftPrevX = in.cursorX;
+    in.leftPrevY = in.cursorY;
+    if (r.menu.menuOpen) menuMouseDown(in.cursorX, in.cursorY);
+    if (r.camera.cameraMode == kCameraOrbitFighter) {
+        in.fighterOrbitOriginX = in.cursorXf;
+        in.fighterOrbitOriginY = in.cursorYf;
+    } else if (r.camera.cameraMode == kCameraOrbitPilot) {
+        in.pilotOrbitOriginX = in.cursorXf;
+        in.pilotOrbitOriginY = in.cursorYf;
+    }
+    return 0;
+}
+
+unsigned leftReleased(uint32_t nowMs, InputRecords& r) {
+    InputState& in = r.input;
+    // The scene-name box takes the release for its own buttons.
+    if (sceneNameBoxOpen()) {
+        menuMouseUp(in.cursorX, in.cursorY);
+        return 0;
+    }
+    if (!r.menu.menuOpen && menuClosedMouseUp(in.cursorX, in.cursorY)) {
+        // The camera-mode spinner's arrows click; the MENU strip opened the menu.
+        if (!r.menu.menuOpen && soundOn) playClickSound();
+        in.leftDragging = false;
+        return 0;
+    }
+    unsigned effects = 0;
+    const uint32_t held = nowMs - in.lastLeftPressTime;
+    if (held < kDoubleClickReleaseMs && in.leftClickCount >= 2) {
+        if (!r.menu.menuOpen) effects |= kEffectStartRun;
+        in.leftClickCount = 0;
+    }
+    // A long press starts the count again.
+    if (held >= kClickHoldLimitMs) in.leftClickCount = 0;
+    if (r.menu.menuOpen) menuMouseUp(in.cursorX, in.cursorY);
+    in.leftDragging = false;
+    return effects;
+}
+
+unsigned rightPressed(uint32_t nowMs, InputRecords& r) {
+    InputState& in = r.input;
+    if (runActive(r)) {
+        resetScene(r.sim, nowMs);
+        return 0;
+    }
+    in.rightDragging = true;
+    in.rightPrevX = in.cursorX;
+    in.rightPrevY = in.cursorY;
+    return 0;
+}
+
+void rightReleased(InputRecords& r) { r.input.rightDragging = false; }
+
+void driftCameraWithMouse(InputRecords& r) {
+    const MouseDevice& mouse = r.mouse;
+    if (!mouse.moved || r.menu.menuOpen) return;
+    CameraState& c = r.camera;
+    if (c.cameraMode == kCameraOrbitPilot || c.cameraMode == kCameraOrbitFighter) {
+        CameraScene scene = cameraSceneFor(r.sim, r.bodies, r.model);
+        OrbitMouse m = orbitMouseFrom(mouse, r.input, r.app);
+        if (c.cameraMode == kCameraOrbitFighter) updateOrbitFighter(c, m, scene);
+        else updateOrbitPilot(c, m, scene);
+        return;
+    }
+    if (c.cameraMode != kCameraFree) return;
+    const InputState& in = r.input;
+    // At the screen edge the cursor stops but the device still reports motion.
+    if (in.cursorX == 0 || in.cursorX == kVirtualScreenWidth - 1) c.cameraYaw -= (float)mouse.relX;
+    if (in.cursorY == 0 || in.cursorY == kVirtualScreenHeight - 1) c.cameraPitch -= (float)mouse.relY;
+    const int steps = mouse.wheel / 5;
+    if (steps == 0) return;
+    Vec3& p = c.freeCameraPosition;
+    if (in.rightDragging) {
+        const double a = (c.cameraYaw + 90.0f) * kRotationRadPerDeg;
+        p.x += (float)(std::sin(a) * steps);
+        p.y -= (float)(std::cos(a) * steps);
+    } else {
+        const double a = c.cameraYaw * kRotationRadPerDeg;
+        p.x -= (float)(std::sin(a) * steps);
+        p.y += (float)(std::cos(a) * steps);
+    }
+}
