@@ -31,6 +31,7 @@ struct BodyState {
 
     // ---- the body pass's own per-run memory ---------------------------------
     Vec3 touchdownPoint;
+    Vec3 fighterAtCrash;             // where the fighter went in (a hinged canopy stays there)
     bool fireSoundStarted = false;
     bool chuteSoundPlayed = false;
     float packDistanceM = 0.0f;      // latched largest package-to-pack distance

@@ -1,0 +1,76 @@
+#include <GL/gl.h>
+
+#include "render/bodies.h"
+#include "render/chute_draw.h"
+#include "render/effects_draw.h"
+#include "render/model_draw.h"
+#include "render/scene_light.h"
+#include "render/scene_switches.h"
+#include "sim/simulation.h"
+
+ChuteMesh drogueMesh;
+ChuteMesh mainMesh;
+
+namespace {
+
+// Shadows lie 1 cm over the ground: pulled toward the eye in depth so they
+// neither flicker against the ground nor show through it.
+void drawShadow(const PolyModel& m, int part, const Vec3& at) {
+    glEnable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(-1.0f, -2.0f);
+    drawPartShadow(m, part, at.x, at.y, at.z, sceneLight.sunPosition);
+    glDisable(GL_POLYGON_OFFSET_FILL);
+}
+
+void drawPart(const PolyModel& m, int part, const PlacedPart& p, bool noCull) {
+    if (p.shown) drawModelPart(m, part, p.at.x, p.at.y, p.at.z, 1.0f, noCull);
+}
+
+void drawCrewInCockpit(const BodyFrame& f, PolyModel& m) {
+    if (f.fighter.shown) {
+        drawPart(m, kPartFighter, f.fighter, false);
+        const FighterAttitude& a = simulation.attitude;
+        poseCanopyClosed(m, a.pitchDeg, a.rollDeg, a.headingDeg);
+        drawPart(m, kPartCanopy, f.canopy, true);
+    }
+    recomputePartNormals(m, kPartPilot);
+    recomputePartNormals(m, kPartSeat);
+    drawPart(m, kPartPack, f.pack, true);
+    drawPart(m, kPartPilot, f.pilot, true);
+    drawPart(m, kPartSeat, f.seat, true);
+    drawShadow(m, kPartFighter, f.fighterShadow.at);
+    drawShadow(m, kPartSeat, f.seatShadow.at);
+}
+
+void drawRun(const BodyFrame& f, PolyModel& m, const Vec3& eye) {
+    if (f.crashFire) drawCrashFire(f.crashPoint, f.fireSize.width, f.fireSize.height, f.fireFrame, eye);
+    drawPart(m, kPartFighter, f.fighter, false);
+    if (f.fighterShadow.shown) drawShadow(m, kPartFighter, f.fighterShadow.at);
+    drawPart(m, kPartCanopy, f.canopy, true);
+
+    recomputePartNormals(m, kPartPilot);
+    if (f.seat.shown) recomputePartNormals(m, kPartSeat);
+    drawPart(m, kPartPilot, f.pilot, true);
+    drawPart(m, kPartSeat, f.seat, true);
+    if (f.plume.shown) drawRocketPlume(m, f.plume.at, f.plumeEmission, f.plumeVisible);
+    if (f.drogue.shown) drawChuteMesh(drogueMesh, f.drogue.at, ChuteKind::Drogue, f.drogue.lines, m, f.drogue.loadAt);
+    if (f.pilotShadow.shown) drawShadow(m, kPartPilot, f.pilotShadow.at);
+    if (f.seatShadow.shown) drawShadow(m, kPartSeat, f.seatShadow.at);
+    drawPart(m, kPartPack, f.pack, true);
+    if (f.main.shown) drawChuteMesh(mainMesh, f.main.at, ChuteKind::Main, f.main.lines, m, f.main.loadAt);
+}
+
+}  // namespace
+
+void drawBodies(const Vec3& eye) {
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glDisable(GL_TEXTURE_2D);
+    BodyScene scene{polyModel,  partSnapshot, seatAxes,      bodyState,
+                    bodyAttitude, drogueMesh, mainMesh, runtimeRandom, sceneSwitches.fighter};
+    BodyFrame f = planBodyFrame(simulation, scene);
+    if (f.playing) drawRun(f, polyModel, eye);
+    else drawCrewInCockpit(f, polyModel);
+    // sound: dog bark (f.dogBark), crash (f.crashedNow), landing (f.landedNow),
+    // parachute opening (f.chuteOpeningNow)
+    glPopAttrib();
+}
