@@ -18,6 +18,9 @@
 #include "menu/font_text.h"
 #include "overlay/overlay.h"
 #include "platform/platform.h"
+#include "render/bodies.h"
+#include "render/frame_steps.h"
+#include "render/world_draw.h"
 #include "sim/playback.h"
 #include "sim/simulation.h"
 #include "sound/sound_events.h"
@@ -48,13 +51,21 @@ void renderFrame() {
     // 7. Camera placement for the mode (sets the lights and the sky colour).
     placeCamera();
     // 8. Fog.
+    drawFogStep();
     // 9. Ground and cloud layer.
+    drawGroundStep(camera.eyePosition, platTimeMs());
     // 10. Control tower.
+    drawTower();
     // 11. Red reference line above the fighter.
+    drawReferenceLineStep();
     // 12. Buildings (display list 999).
+    drawBuildingsStep();
     // 13. Sun marker and its line to the ground.
+    drawSunMarkerStep();
     // 14. Trees.
+    drawTreesStep();
     // 15. Bodies of the ejection.
+    drawBodies(camera.eyePosition);
     // 16. Overlay or the open menu.
     drawOverlay();
     // 17. Playback clocks.

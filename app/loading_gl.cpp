@@ -12,6 +12,7 @@
 #include "menu/font_text.h"
 #include "menu/menu.h"
 #include "platform/platform.h"
+#include "render/frame_steps.h"
 #include "render/model_geometry.h"
 #include "sim/simulation.h"
 #include "sound/sound_events.h"
@@ -132,4 +133,5 @@ void showLoadingScreen() {
     glEnable(GL_DEPTH_TEST);
     applyProjection();
     // Trees scattered, then the buildings' display list compiled.
+    prepareWorld();  // hills, trees (placeTrees) and the buildings' list (buildWorldList)
 }

@@ -162,8 +162,11 @@ void planMain(const Simulation& sim, double t, bool steady, const Vec3& packageA
         direction = toVec(sim.descent.v);
         line = mainLineLength(1e9f, diameter, true);
     } else {
-        direction = packageAt - packAt;
         bool stretched = sim.lineStretch.stretched && t > T.tLineStretch;
+        // The pack leads the canopy out until the lines are stretched; from
+        // then on the canopy trails the package along its path, as it does in
+        // the steady descent (the pack, falling faster, would drag it below).
+        direction = stretched ? trajectoryVelocity(*sim.trajectory, msIndex(t)) : packageAt - packAt;
         line = mainLineLength(st.packDistanceM, diameter, stretched);
     }
     buildMainMesh(s.mainMesh, chuteCarrierOf(s.model), percent, diameter, line, since < 0.09);
