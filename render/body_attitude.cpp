@@ -45,9 +45,18 @@ void turnAxes(SeatAxes& a, Axis axis, float deg) {
 
 void armSwingLatch(BodyAttitudeState& state) { state.latchArmed = true; }
 
+double pathAngle(double u, double v) {
+    // angleOf answers 0 for a component of exactly 0, which is the angle of
+    // neither neighbour: (1, 0) lies between 180 - a and 180 + a, not at 0.
+    // Such a component is taken as a hair above 0, which gives the angle the
+    // direction has from either side.
+    if (u == 0.0) u = 1e-30;
+    if (v == 0.0) v = 1e-30;
+    return angleOf(u, v);
+}
+
 double angleOf90(double u, double v) {
-    if (u == 0.0 || v == 0.0) return 0.0;
-    double a = angleOf(u, v) + 90.0;
+    double a = pathAngle(u, v) + 90.0;
     return a >= 360.0 ? a - 360.0 : a;
 }
 
@@ -98,7 +107,7 @@ SeatAxes alignBodyToVelocity(PolyModel& m, const PartSnapshot& snapshot, int par
 
     // 5-7. Into the path's frame: pitch to the path, level the right axis,
     // then turn the right axis across the path.
-    float theta = (float)(360.0 - angleOf(vh.y, vh.z));
+    float theta = (float)(360.0 - pathAngle(vh.y, vh.z));
     both(Axis::Pitch, theta);
     float o = (float)(360.0 - angleOf90(axes.right.x, axes.right.z) - 90.0);
     both(Axis::Roll, o);
@@ -108,7 +117,7 @@ SeatAxes alignBodyToVelocity(PolyModel& m, const PartSnapshot& snapshot, int par
     // 8. Swing under the canopy, or hold the seat rigid along the path.
     if (in.kind == AttitudeKind::Swinging) {
         float a = swingAmplitude(in.sinceMainFire, in.mainFireSpeedMs, in.totalMassKg);
-        float d = (float)(angleOf(axes.up.y, axes.up.z) - 180.0);
+        float d = (float)(pathAngle(axes.up.y, axes.up.z) - 180.0);
         if (state.latchArmed) {
             state.latchedDeviation = d;
             state.latchArmed = false;
@@ -117,7 +126,7 @@ SeatAxes alignBodyToVelocity(PolyModel& m, const PartSnapshot& snapshot, int par
         if (std::fabs(d) < std::fabs(q)) q = -d;
         if (havePart) body.step(Axis::Pitch, q);
     } else {
-        float r = (float)angleOf(axes.forward.y, axes.forward.z);
+        float r = (float)pathAngle(axes.forward.y, axes.forward.z);
         both(Axis::Pitch, 360.0f - r);
     }
 

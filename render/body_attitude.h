@@ -40,7 +40,10 @@ struct AttitudeInputs {
     Vec3 seatStartOffset;          // added to the pivot for every rotation centre
 };
 
-// angleOf(u, v) + 90, less 360 when that reaches 360; 0 when u or v is 0.
+// angleOf(u, v) with a component of exactly 0 taken as a hair above 0, so a
+// direction along an axis gets the angle of its neighbours (angleOf gives 0).
+double pathAngle(double u, double v);
+// pathAngle(u, v) + 90, less 360 when that reaches 360.
 double angleOf90(double u, double v);
 
 // Swing amplitude s seconds after the main parachute fired: 0 before 0.16 s,
