@@ -174,7 +174,9 @@ TEST_F(BodyFrames, HighSpeedRunShowsTheDrogueAndTheSeatFallingAway) {
             // Tied to the seat while attached, left behind once released.
             EXPECT_EQ(f.drogue.lines, t < T.tDrogueRelease);
         }
-        if (t > T.tDrogueRelease + 1.01) EXPECT_FALSE(f.drogue.shown) << t;
+        if (t > T.tDrogueRelease + 1.01) {
+            EXPECT_FALSE(f.drogue.shown) << t;
+        }
         if (f.seat.shown && (f.seat.at - f.pilot.at).length() > 1.0f) seatApart = true;
         sawMain |= f.main.shown;
     }

@@ -67,7 +67,9 @@ TEST(Hills, ARingAroundAFlatMiddle) {
             EXPECT_GE(h, 0.0f);
             EXPECT_LT(h, 2229.0f);
             bool middle = i >= 4 && i <= 11 && j >= 4 && j <= 11;
-            if (middle) EXPECT_EQ(h, 0.0f) << i << " " << j;
+            if (middle) {
+                EXPECT_EQ(h, 0.0f) << i << " " << j;
+            }
             raised += h > 0.0f;
         }
     EXPECT_GT(raised, 80);  // 169 - 64 ring points, nearly all above 0
