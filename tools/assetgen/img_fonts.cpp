@@ -53,12 +53,14 @@ GlyphMask glyphInCell(const Look& look, unsigned code, int room) {
     const int rimPx = look.outlined ? 1 : 0;
     const int leftEdge = 1 + rimPx, rightEdge = room - 1 - rimPx;
     const int firstRow = 1 + rimPx, lastRow = cellPx - 2 - rimPx;
-    float fit = static_cast<float>(rightEdge - leftEdge + 1);
+    const float span = static_cast<float>(rightEdge - leftEdge + 1);
+    // A borrowed zero is kept narrower than the letter O beside it.
+    const float fit = face != look.face ? std::floor(span * 0.8f) : span;
     if (g.width > fit && g.width > 0) {
         float squeeze = fit / g.width;
         if (!renderGlyph(face, look.size, squeeze, code, g)) return mask;
     }
-    int left = leftEdge + static_cast<int>(std::floor((fit - g.width) * 0.5f));
+    int left = leftEdge + static_cast<int>(std::floor((span - g.width) * 0.5f));
     left = std::max(leftEdge, left);
     // A shape reaching below the cell's last row (an underscore, a long
     // descender) is lifted rather than cut off.
