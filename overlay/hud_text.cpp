@@ -91,11 +91,15 @@ void buildHudFrame(const HudInputs& in, AtmosphereReadout& readout, HudFrame& f)
     const PlaybackClocks& clocks = sim.clocks;
     const bool running = clocks.playing != 0;
     const bool paused = clocks.paused != 0;
+    // The cursor lies on the virtual screen; the bound only keeps the offsets
+    // below from overflowing whatever a caller passes.
+    const int cursorX = in.cursorX < -800 ? -800 : in.cursorX > 1600 ? 1600 : in.cursorX;
+    const int cursorY = in.cursorY < -600 ? -600 : in.cursorY > 1200 ? 1200 : in.cursorY;
 
     // Bands and boxes darken the picture behind the lines.
     addBox(f, HudItem::Shade, kShade, 0, 0, 800, 40);
     addBox(f, HudItem::Shade, kShade, 0, 520, 800, 600);
-    if (running) addBox(f, HudItem::Shade, kShade, in.cursorX + 2, in.cursorY - 11, in.cursorX + 80, in.cursorY + 4);
+    if (running) addBox(f, HudItem::Shade, kShade, cursorX + 2, cursorY - 11, cursorX + 80, cursorY + 4);
     if (paused) addBox(f, HudItem::Shade, kShade, 315, 247, 515, 307);
 
     const EjectionClock clock = ejectionClock(running, clocks.elapsedMs, P.countdownS, P.canopyDelayS);
@@ -129,7 +133,7 @@ void buildHudFrame(const HudInputs& in, AtmosphereReadout& readout, HudFrame& f)
     const float minutes = hudFloat(clock.minutes), seconds = hudFloat(clock.seconds);
     addText(f, black, 270, 525, 1, 2.0f, 2.0f, "%2.0f:%3.2f", minutes, seconds);
     addText(f, kGreen, 271, 524, 1, 2.0f, 2.0f, "%2.0f:%3.2f", minutes, seconds);
-    if (running) addText(f, kGreen, in.cursorX, 600 - in.cursorY - 5, 0, 0.8f, 0.9f, "%2.0f:%3.2f", minutes, seconds);
+    if (running) addText(f, kGreen, cursorX, 600 - cursorY - 5, 0, 0.8f, 0.9f, "%2.0f:%3.2f", minutes, seconds);
 
     addText(f, kGreen, 10, 44, 1, 0.8f, 0.7f, "CG_off = %2.2f  ", P.cgOffsetZ);
     addText(f, kGreen, 570, 40, 0, 0.8f, 0.8f, "Camera Mode:");
