@@ -7,6 +7,7 @@
 #include "app/app_state.h"
 #include "app/credits.h"
 #include "app/frame.h"
+#include "app/run_sound_frame.h"
 #include "app/window.h"
 #include "assets/settings_file.h"
 #include "camera/camera_state.h"
@@ -19,6 +20,7 @@
 #include "overlay/overlay.h"
 #include "platform/platform.h"
 #include "render/bodies.h"
+#include "render/body_state.h"
 #include "render/frame_steps.h"
 #include "render/world_draw.h"
 #include "sim/playback.h"
@@ -64,8 +66,9 @@ void renderFrame() {
     drawSunMarkerStep();
     // 14. Trees.
     drawTreesStep();
-    // 15. Bodies of the ejection.
+    // 15. Bodies of the ejection, and the sounds of what they show.
     drawBodies(camera.eyePosition);
+    updateRunSounds(runSoundFrame(simulation, bodyState, camera.eyePosition));
     // 16. Overlay or the open menu.
     drawOverlay();
     // 17. Playback clocks.

@@ -48,7 +48,7 @@ void startRun() {
     renderFrame();
     EjectionStart started = startEjection(sim, false, platTimeMs(), std::rand());
     (void)started;
-    // sound: ejection and engine (started.playEjectionSound, when sound is on)
+    // The engine and the ejection sound follow the run from its first frame.
 }
 
 void carryOutInputEffects(unsigned effects) {

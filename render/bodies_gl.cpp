@@ -7,6 +7,7 @@
 #include "render/scene_light.h"
 #include "render/scene_switches.h"
 #include "sim/simulation.h"
+#include "sound/sound_events.h"
 
 ChuteMesh drogueMesh;
 ChuteMesh mainMesh;
@@ -70,7 +71,9 @@ void drawBodies(const Vec3& eye) {
     BodyFrame f = planBodyFrame(simulation, scene);
     if (f.playing) drawRun(f, polyModel, eye);
     else drawCrewInCockpit(f, polyModel);
-    // sound: dog bark (f.dogBark), crash (f.crashedNow), landing (f.landedNow),
-    // parachute opening (f.chuteOpeningNow)
+    if (f.dogBark) playDogBark();
+    if (f.crashedNow) fighterCrashedSound();
+    if (f.landedNow) stopWindSound();
+    if (f.chuteOpeningNow) playChuteOpening((bodyState.packagePoint - eye).length());
     glPopAttrib();
 }

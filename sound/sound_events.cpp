@@ -63,13 +63,8 @@ void updateCatapultSound(double flightTimeS, double countdownS, double canopyDel
     playAt(kSoundCatapult, catapultVolumePercent(eyeToSeatM));
 }
 
-void updateChuteSound(double sinceMainFireS, bool chuteOpensInRun, float fullyOpenTimeS,
-                      float eyeToChuteM) {
-    if (!soundOn || soundRun.chuteOpeningPlayed || !chuteOpensInRun) return;
-    const bool inflating = sinceMainFireS > 0.0 && sinceMainFireS <= (double)fullyOpenTimeS;
-    if (!inflating || sinceMainFireS < (double)fullyOpenTimeS - 1.3) return;
-    soundRun.chuteOpeningPlayed = true;
-    playAt(kSoundChuteOpen, chuteVolumePercent(eyeToChuteM));
+void playChuteOpening(float eyeToChuteM) {
+    if (soundOn) playAt(kSoundChuteOpen, chuteVolumePercent(eyeToChuteM));
 }
 
 void playWindSound(bool pilotLanded) {
@@ -100,8 +95,8 @@ void updateCrashSounds(float eyeToCrashM) {
     setVolume(kSoundFire);
 }
 
-void maybeBarkDog(int randomValue) {
-    if (soundOn && randomValue % 3300 == 33) playSoundOnce(kSoundDog);
+void playDogBark() {
+    if (soundOn) playSoundOnce(kSoundDog);
 }
 
 void startClosingTune() {

@@ -11,7 +11,6 @@ extern bool soundAvailable;  // the sounds loaded; the menu keeps soundOn off ot
 struct SoundRunFlags {
     bool ejectionSoundPlayed = false;
     bool catapultPlayed = false;
-    bool chuteOpeningPlayed = false;
 };
 extern SoundRunFlags soundRun;
 
@@ -35,11 +34,10 @@ void updateEjectionSound(double flightTimeS, double countdownS, double canopyDel
 // the stroke ends, at the volume for the camera's distance to the seat.
 void updateCatapultSound(double flightTimeS, double countdownS, double canopyDelayS,
                          float catapultPhaseTimeS, float eyeToSeatM);
-// Frame in which the main parachute is drawn: the opening sound plays once,
-// 1.3 s before the canopy is fully open, while it still inflates. sinceMainFireS
-// is the seat time less the tractor rocket's firing time (not clamped).
-void updateChuteSound(double sinceMainFireS, bool chuteOpensInRun, float fullyOpenTimeS,
-                      float eyeToChuteM);
+// The main parachute is 1.3 s from full inflation (the body pass keeps that
+// to once per run): the opening sound at the volume for the camera's distance
+// to the parachute.
+void playChuteOpening(float eyeToChuteM);
 
 // The camera placement of every frame decides the wind: a view with wind
 // (orbit on pilot once the catapult stroke is over) keeps it looping at 90 %,
@@ -54,9 +52,8 @@ void fighterCrashedSound();
 // to the crash point.
 void updateCrashSounds(float eyeToCrashM);
 
-// Frame before an ejection: a bark when the random draw (0..32767) taken
-// modulo 3300 is 33.
-void maybeBarkDog(int randomValue);
+// A distant bark (the body pass draws the chance while no run plays).
+void playDogBark();
 
 // Exit: the closing tune starts silent, then the closing screen holds it at
 // 80 % every frame.

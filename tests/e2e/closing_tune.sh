@@ -11,7 +11,7 @@ xdotool key --clearmodifiers Escape
 wait_exit 30
 [ "$APP_CODE" -eq 0 ] || fail "exit code $APP_CODE"
 grep -q "Error:" "$WORK/app.err" && fail "sound set-up reported an error"
-audio_energy 250 >"$WORK/energy.txt" || fail "no audio written"
+audio_levels 250 >"$WORK/energy.txt" || fail "no audio written"
 total=$(tail -n1 "$WORK/energy.txt" | cut -d' ' -f1)
 # The device closes right after the closing screen: its last 5 s are the tune.
 awk -v T="$total" '$1 >= T - 4.5 && $1 < T - 0.5 { n++; if ($2 > 0.005) loud++ }

@@ -75,5 +75,5 @@ use_wave_audio() {
     export ALSOFT_CONF="$WORK/alsoft.conf" ALSOFT_DRIVERS=wave
 }
 
-# audio_energy WINDOW_MS: loudness of $WORK/audio.wav, "seconds rms" per window.
-audio_energy() { "$BUILD_DIR/wav-energy" "$WORK/audio.wav" "$1"; }
+# audio_levels WINDOW_MS [HZ...]: "seconds rms [tone amplitude...]" per window of $WORK/audio.wav.
+audio_levels() { "$BUILD_DIR/wav-probe" levels "$WORK/audio.wav" "$@"; }

@@ -25,6 +25,6 @@ xdotool windowfocus --sync "$WINDOW" 2>/dev/null
 xdotool key --clearmodifiers Escape
 wait_exit 30
 [ "$APP_CODE" -eq 0 ] || fail "exit code $APP_CODE"
-loud=$(audio_energy 500 | awk '$2 > 0.001' | wc -l)
+loud=$(audio_levels 500 | awk '$2 > 0.001' | wc -l)
 [ "$loud" -eq 0 ] || fail "$loud half-seconds of sound from a program without sounds"
 echo "PASS: both sound lines shown, silent run, clean exit"

@@ -75,12 +75,12 @@ TEST(SoundEvents, WithSoundOffNoBufferIsTouched) {
     updateEngineSound(100.0f, 10.0f);
     updateEjectionSound(10.0, 0.3, 0.3, 0.2f);
     updateCatapultSound(10.0, 0.3, 0.3, 0.2f, 10.0f);
-    updateChuteSound(2.0, true, 2.5f, 10.0f);
+    playChuteOpening(10.0f);
     playWindSound(false);
     stopWindSound();
     fighterCrashedSound();
     updateCrashSounds(10.0f);
-    maybeBarkDog(33);
+    playDogBark();
     startClosingTune();
     holdClosingTuneVolume();
     soundRunReset();
@@ -132,24 +132,16 @@ TEST(SoundEvents, CatapultSoundsOnceAtItsDistanceVolumeAndNeverBeforeTheSeatFire
     releaseSounds();
 }
 
-TEST(SoundEvents, ParachuteOpeningPlaysOnceInTheLastSecondsOfInflation) {
+TEST(SoundEvents, ParachuteOpeningAndDogPlayOnceWhenCalled) {
     loadFakeSounds();
-    // Fully open 2.5 s after the tractor rocket: the sound belongs at 1.2 s.
-    updateChuteSound(1.1, true, 2.5f, 40.0f);
-    updateChuteSound(-3.0, true, 0.5f, 40.0f);  // main not fired yet
-    updateChuteSound(1.5, false, 0.0f, 40.0f);  // never fully opens in this run
-    EXPECT_TRUE(recorder.log.empty());
-    updateChuteSound(1.21, true, 2.5f, 40.0f);
+    playChuteOpening(40.0f);
     EXPECT_EQ(recorder.log, (Log{volumeLine(kSoundChuteOpen, 50 * 75 - 5000), playLine(kSoundChuteOpen, false)}));
     recorder.clear();
-    updateChuteSound(1.6, true, 2.5f, 40.0f);
-    EXPECT_TRUE(recorder.log.empty());
-
-    // Already open when first seen: too late for the opening sound.
-    soundRunReset();
+    playChuteOpening(500.0f);
+    EXPECT_EQ(recorder.log, (Log{volumeLine(kSoundChuteOpen, -5000), playLine(kSoundChuteOpen, false)}));
     recorder.clear();
-    updateChuteSound(2.6, true, 2.5f, 40.0f);
-    EXPECT_TRUE(recorder.log.empty());
+    playDogBark();
+    EXPECT_EQ(recorder.log, Log{playLine(kSoundDog, false)}) << "the dog keeps the buffer's own level";
     releaseSounds();
 }
 
@@ -181,29 +173,21 @@ TEST(SoundEvents, CrashSilencesTheFighterAndStartsTheFireByDistance) {
     releaseSounds();
 }
 
-TEST(SoundEvents, RunStartResetClickDogAndClosingTune) {
+TEST(SoundEvents, RunStartResetClickAndClosingTune) {
     loadFakeSounds();
     soundRunStarted();
     EXPECT_EQ(recorder.log, Log{playLine(kSoundEngine, true)});
     recorder.clear();
 
-    soundRun.catapultPlayed = soundRun.chuteOpeningPlayed = soundRun.ejectionSoundPlayed = true;
+    soundRun.catapultPlayed = soundRun.ejectionSoundPlayed = true;
     soundRunReset();
     EXPECT_EQ(recorder.log, (Log{stopLine(kSoundEngine), stopLine(kSoundEjectLong), stopLine(kSoundWind),
                                  stopLine(kSoundFire)}));
-    EXPECT_FALSE(soundRun.catapultPlayed || soundRun.chuteOpeningPlayed || soundRun.ejectionSoundPlayed);
+    EXPECT_FALSE(soundRun.catapultPlayed || soundRun.ejectionSoundPlayed);
     recorder.clear();
 
     playClickSound();
     EXPECT_EQ(recorder.log, Log{playLine(kSoundClick, false)});
-    recorder.clear();
-
-    maybeBarkDog(34);
-    maybeBarkDog(0);
-    EXPECT_TRUE(recorder.log.empty());
-    maybeBarkDog(33);
-    maybeBarkDog(3300 * 9 + 33);
-    EXPECT_EQ(recorder.log, (Log{playLine(kSoundDog, false), playLine(kSoundDog, false)}));
     recorder.clear();
 
     startClosingTune();
