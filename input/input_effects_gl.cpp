@@ -11,6 +11,7 @@
 #include "render/model_geometry.h"
 #include "render/model_pose.h"
 #include "render/scene_light.h"
+#include "render/world_draw.h"
 #include "sim/playback.h"
 #include "sim/simulation.h"
 
@@ -57,6 +58,6 @@ void carryOutInputEffects(unsigned effects) {
     if (effects & kEffectStartRun) startRun();
     if (effects & kEffectSeatBackFrame) seatBackFrame();
     if (effects & kEffectReload) reloadSettingsAndModel();
-    // buildings: kEffectRebuildBuildings compiles the buildings' display list again
+    if (effects & kEffectRebuildBuildings) buildWorldList();
     if (effects & kEffectLights) setupLights(sceneLight, camera.eyePosition);
 }

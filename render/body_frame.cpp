@@ -264,9 +264,11 @@ BodyFrame planBodyFrame(const Simulation& sim, BodyScene& s) {
     const bool seatApart = phase.seatMayLeave && sim.emptySeat.computed;
     if (phase.pose == SeatPose::RocketPitched) {
         poseRocketPitched(sim, s, rocketPitchDeg(c.sinceRocketFire, sim.params));
-    } else if (phase.pose == SeatPose::AlignedRigid || phase.pose == SeatPose::AlignedSwinging) {
+    } else if ((phase.pose == SeatPose::AlignedRigid || phase.pose == SeatPose::AlignedSwinging) &&
+               !(st.landed && !f.landedNow)) {
+        // Once down, the pilot keeps the attitude he landed in.
         AttitudeInputs in;
-        in.velocity = phase.steadyDescent ? toVec(sim.descent.v) : trajectoryVelocity(tr, msIndex(t));
+        in.velocity = steady ? toVec(sim.descent.v) : trajectoryVelocity(tr, msIndex(t));
         in.kind = phase.pose == SeatPose::AlignedRigid ? AttitudeKind::Rigid : AttitudeKind::Swinging;
         in.mode = T.seqMode;
         in.playing = true;
@@ -317,6 +319,6 @@ BodyFrame planBodyFrame(const Simulation& sim, BodyScene& s) {
         posePartFinal(s.model, kPartPack, kPartFighter, e.pitchDeg, e.rollDeg, e.headingDeg);
         f.pack = PlacedPart{true, packAt};
     }
-    if (phase.mainChute && !st.landed) planMain(sim, t, phase.steadyDescent, P, packAt, s, f);
+    if (phase.mainChute && !st.landed) planMain(sim, t, steady, P, packAt, s, f);
     return f;
 }

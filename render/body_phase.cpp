@@ -42,6 +42,10 @@ BodyPhase bodyPhaseAt(double t, const PhaseTimes& p) {
         // outlasts the parachute's fire), the parachute row poses the pilot.
         if (t > rocketEnd || (p.tMainFire < t && t <= windowEnd)) {
             mainRows(t, p, 0.0, b);
+            // The body is turned from here on starting from the seat axes,
+            // which carry the rocket's pitch: the snapshot is refreshed once
+            // so that it carries the same pitch.
+            b.afterCatapultSnapshot = true;
         } else if (p.tRocketFire < t) {
             b.pose = SeatPose::RocketPitched;
         }

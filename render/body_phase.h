@@ -38,9 +38,11 @@ struct BodyPhase {
     // After the computed window: the pilot hangs along the descent velocity
     // and the main canopy at its nominal line length.
     bool steadyDescent = false;
-    // Modes 2 to 5: the window in which the part snapshot is taken once
-    // after the catapult stroke (up to and through the rocket phase) and the
-    // window in which it is taken once more after the main parachute fired.
+    // The window in which the part snapshot is taken once: modes 2 to 5,
+    // after the catapult stroke (up to and through the rocket phase); mode 1,
+    // after the rocket burn (the body as the rocket pitched it). Then, modes
+    // 2 to 5, the window in which it is taken once more after the main
+    // parachute fired.
     bool afterCatapultSnapshot = false;
     bool afterMainFireSnapshot = false;
 };

@@ -85,6 +85,14 @@ TEST_F(BodyFrames, ZeroZeroRunFromCockpitToTheGround) {
         EXPECT_FALSE(f.drogue.shown) << "no drogue in mode 1, at " << ms;
         sawPlume |= f.plume.shown;
         sawMain |= f.main.shown;
+        if (f.main.shown && sim->clocks.seatTime > 6.0) {
+            // Under the open canopy, falling straight down, the pilot hangs
+            // upright: his line attachments are over his pivot.
+            int first, last;
+            ASSERT_TRUE(partSlotRange(model, kPartPilot, &first, &last));
+            Vec3 lines = model.drawPos[first + 1] - model.parts[kPartPilot].partPivot;
+            EXPECT_GT(lines.z / lines.length(), 0.95f) << ms;
+        }
         if (f.main.shown) {
             // The lines end at the pilot: the canopy hangs around the package.
             EXPECT_LT((f.main.at - f.pilot.at).length(), 1.0f);

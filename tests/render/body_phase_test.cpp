@@ -49,10 +49,10 @@ TEST(BodyPhase, ModeOneRows) {
     EXPECT_FALSE(b.seatMayLeave);
     EXPECT_TRUE(bodyPhaseAt(1.31, p).seatMayLeave);
     EXPECT_FALSE(bodyPhaseAt(5.45, p).pack);
-    // Never a drogue in mode 1; no snapshots either (the fighter's pose is kept).
+    // Never a drogue in mode 1; the snapshot is taken after the burn only.
     for (double t : {0.1, 0.25, 0.3, 0.5, 2.0, 11.0}) {
         EXPECT_FALSE(bodyPhaseAt(t, p).drogue) << t;
-        EXPECT_FALSE(bodyPhaseAt(t, p).afterCatapultSnapshot) << t;
+        EXPECT_EQ(bodyPhaseAt(t, p).afterCatapultSnapshot, t > 0.45 && t <= 10.45) << t;
     }
     // After the computed window: one pilot and one canopy, the seat on its own.
     b = bodyPhaseAt(10.4501, p);
