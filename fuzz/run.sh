@@ -24,14 +24,21 @@ data=${VORIX_DATA:-$root/build/Data}
 [ -d "$data" ] || { echo "fuzz: no Data folder at $data (build the program first)"; exit 1; }
 regress_runs=${FUZZ_REGRESS_RUNS:-600}
 
-# name, reader files and seed patterns of each target.
-declare -A readers patterns
+# name, reader files, seed patterns and libFuzzer options of each target.
+declare -A readers patterns options
 names=()
-while read -r name files globs; do
+while read -r name files rest; do
     case "$name" in ''|'#'*) continue ;; esac
     names+=("$name")
     readers[$name]=$files
-    patterns[$name]=$globs
+    patterns[$name]=""
+    options[$name]=""
+    for word in $rest; do
+        case "$word" in
+        -*) options[$name]+=" $word" ;;
+        *) patterns[$name]+=" $word" ;;
+        esac
+    done
 done < "$root/fuzz/targets.txt"
 [ $# -gt 0 ] && names=("$@")
 
@@ -61,7 +68,7 @@ regress)
         seed_dir=$(seeds "$name")
         scratch=$(mktemp -d)
         log="$out/$name.regress.log"
-        if ! "$out/$name" -runs="$regress_runs" -seed=1 -timeout=20 -print_final_stats=1 \
+        if ! "$out/$name" ${options[$name]} -runs="$regress_runs" -seed=1 -timeout=20 -print_final_stats=1 \
                 -artifact_prefix="$scratch/" "$scratch" "$seed_dir" >"$log" 2>&1; then
             tail -n 40 "$log"
             echo "fuzz: $name failed (log: $log)"
@@ -78,7 +85,7 @@ campaign)
         mkdir -p "$out/corpus/$name" "$out/crashes/$name"
         log="$out/$name.campaign.log"
         echo "fuzz $name: $seconds s ..."
-        "$out/$name" -max_total_time="$seconds" -timeout=20 -print_final_stats=1 \
+        "$out/$name" ${options[$name]} -max_total_time="$seconds" -timeout=20 -print_final_stats=1 \
             -artifact_prefix="$out/crashes/$name/" "$out/corpus/$name" "$seed_dir" >"$log" 2>&1 || {
             tail -n 40 "$log"
             echo "fuzz: $name found a fault (input in $out/crashes/$name, log $log)"
@@ -93,15 +100,13 @@ coverage)
         seed_dir=$(seeds "$name")
         mkdir -p "$out/corpus/$name"
         rm -f "$cov/$name".*.profraw
-        LLVM_PROFILE_FILE="$cov/$name.%p.profraw" "$cov/$name" -runs=0 -timeout=20 \
+        LLVM_PROFILE_FILE="$cov/$name.%p.profraw" "$cov/$name" ${options[$name]} -runs=0 -timeout=20 \
             "$out/corpus/$name" "$seed_dir" >"$cov/$name.log" 2>&1
         llvm-profdata merge -sparse "$cov/$name".*.profraw -o "$cov/$name.profdata"
-        files=()
-        IFS=, read -ra rel <<<"${readers[$name]}"
-        for f in "${rel[@]}"; do files+=("$root/$f"); done
         echo "== $name"
-        llvm-cov report "$cov/$name" -instr-profile="$cov/$name.profdata" "${files[@]}" \
-            | sed -n '1p;3,$p' | sed "s#$root/##"
+        # The header and the reader files' rows only.
+        llvm-cov report "$cov/$name" -instr-profile="$cov/$name.profdata" | sed "s#$root/##" \
+            | awk -v files=" ${readers[$name]//,/ } " 'NR == 1 || index(files, " " $1 " ")'
     done
     ;;
 *)
