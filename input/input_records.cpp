@@ -5,6 +5,7 @@
 #include "input/input_state.h"
 #include "input/mouse_device.h"
 #include "menu/menu.h"
+#include "overlay/overlay_state.h"
 #include "render/body_state.h"
 #include "render/poly_model.h"
 #include "render/scene_light.h"
@@ -12,6 +13,6 @@
 #include "sim/simulation.h"
 
 InputRecords processInputRecords() {
-    return InputRecords{simulation, camera,        input,     app,       mouseDevice,
-                        sceneLight, sceneSwitches, polyModel, bodyState, menu};
+    return InputRecords{simulation, camera,    input,     app,  mouseDevice, sceneLight,
+                        sceneSwitches, polyModel, bodyState, menu, overlay};
 }

@@ -8,6 +8,7 @@ struct CameraState;
 struct InputState;
 struct MenuState;
 struct MouseDevice;
+struct OverlayState;
 struct PolyModel;
 struct SceneLight;
 struct SceneSwitches;
@@ -24,6 +25,7 @@ struct InputRecords {
     PolyModel& model;
     BodyState& bodies;
     MenuState& menu;
+    OverlayState& overlay;
 };
 
 // The process-wide records.

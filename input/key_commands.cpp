@@ -14,6 +14,7 @@
 #include "input/mouse_device.h"
 #include "input/step_rate.h"
 #include "menu/menu.h"
+#include "overlay/overlay_state.h"
 #include "platform/keycodes.h"
 #include "render/body_state.h"
 #include "render/scene_light.h"
@@ -382,6 +383,5 @@ void finishKey(const KeyResult& result, InputRecords& r) {
     if (result.attitudeChanged) attitudeChanged(r.sim, r.model);
     buildMenuWidgets();
     refreshOrbitCameras(r);
-    // overlay: the speed gauge shows initialTasKt and the altitude read-out the
-    // fighter altitude as they stand after the key.
+    overlayAfterKey(r.overlay, r.sim);
 }

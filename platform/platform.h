@@ -32,7 +32,7 @@ void platDestroyWindow();
 // Full screen: holds the system pointer and reports it as relative motion,
 // so motion keeps coming at the screen's edges; mouse messages then carry a
 // cursor of the platform's own on a virtual screen of the given size (from
-// its centre, one pixel per count, clamped to the screen). False when the
+// its top-left corner, one pixel per count, clamped to the screen). False when the
 // window system cannot do it (messages carry window pixels then).
 bool platUseVirtualPointer(int virtualWidth, int virtualHeight);
 void platGetClientSize(int* width, int* height);

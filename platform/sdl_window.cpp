@@ -212,8 +212,9 @@ bool platUseVirtualPointer(int virtualWidth, int virtualHeight) {
     sdl.virtualPointer = true;
     sdl.virtualWidth = virtualWidth;
     sdl.virtualHeight = virtualHeight;
-    sdl.pointerX = virtualWidth / 2;
-    sdl.pointerY = virtualHeight / 2;
+    // The cursor starts where the program's cursor record does, in the corner.
+    sdl.pointerX = 0;
+    sdl.pointerY = 0;
     return true;
 }
 
