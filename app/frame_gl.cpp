@@ -45,8 +45,8 @@ void renderFrame() {
     measureFrameRate(app, clocks.elapsedMs, clocks.paused != 0, simulation.params.playSpeedDivisor);
     // 4. Live descent once the computed window of the run is over.
     if (clocks.elapsedMs != 0 && clocks.playing) advanceDescentForFrame(simulation);
-    // 5. Clear and reset the view (the sky colour until the lights set it).
-    glClearColor(124 / 255.0f, 168 / 255.0f, 205 / 255.0f, 1.0f);
+    // 5. Clear (in the sky colour the lights chose for the eye last frame) and
+    //    reset the view.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     // 6. Free camera look target.

@@ -12,7 +12,7 @@ xdotool windowfocus --sync "$WINDOW" 2>/dev/null
 # centre of the picture).
 xdotool key --clearmodifiers Home Tab F5
 sleep 1
-screenshot "$WORK/before.png"
+shot before
 
 # The ground fills the bottom, the sky the top, the fighter the centre.
 read -r r g b <<<"$(region_rgb "$WORK/before.png" 800 120 0 470)"
@@ -25,7 +25,7 @@ at_least 0.5 "$centre" || fail "nothing drawn where the fighter stands (ground s
 
 xdotool key --clearmodifiers e
 sleep 1.5
-screenshot "$WORK/leaving.png"
+shot leaving
 moved=$(changed_pixels "$WORK/before.png" "$WORK/leaving.png" 300 300 250 100)
 at_least "$moved" 150 || fail "the picture round the seat did not change after E ($moved pixels)"
 
@@ -36,7 +36,7 @@ sleep 2.5
 seen=0
 for k in 1 2 3 4 5; do
     sleep 0.8
-    screenshot "$WORK/descent$k.png"
+    shot descent$k
     khaki=$(near_fraction "$WORK/descent$k.png" "rgb(150,150,75)" 8% 400 300 200 50)
     brown=$(near_fraction "$WORK/descent$k.png" "rgb(150,104,6)" 8% 400 300 200 50)
     if at_least "$khaki" 0.0003 && at_least "$brown" 0.0003; then seen=1; break; fi
@@ -45,7 +45,7 @@ done
 
 # Down on the ground the canopy is no longer drawn.
 sleep 9
-screenshot "$WORK/landed.png"
+shot landed
 brown=$(near_fraction "$WORK/landed.png" "rgb(150,104,6)" 8% 800 600 0 0)
 at_least 0.0003 "$brown" || fail "a canopy is still drawn after landing ($brown)"
 xdotool key --clearmodifiers Escape

@@ -33,3 +33,10 @@ colour_near() {
         for (i = 1; i <= 3; i++) { d = x[i] - y[i]; if (d < 0) d = -d; if (d > t) exit 1 }
         exit 0 }'
 }
+
+# shot NAME: screenshot into $WORK/NAME.png; with E2E_KEEP set to a folder, a
+# copy goes there too, for looking at afterwards.
+shot() {
+    screenshot "$WORK/$1.png"
+    if [ -n "${E2E_KEEP:-}" ]; then mkdir -p "$E2E_KEEP" && cp "$WORK/$1.png" "$E2E_KEEP/$(basename "$0" .sh)_$1.png"; fi
+}
