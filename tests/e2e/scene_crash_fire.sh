@@ -7,28 +7,39 @@ start_app
 wait_window
 sleep 2
 xdotool windowfocus --sync "$WINDOW" 2>/dev/null
-# Zero-zero values, HUD text off, the fighter 30 m up with its nose 10
+# Zero-zero values, HUD text off, the fighter 30 m up with its nose 20
 # degrees down at 200 kt, watched from the ground (F4).
 xdotool key --clearmodifiers Home Tab
 for _ in $(seq 30); do xdotool key --clearmodifiers KP_9; done
-xdotool key --clearmodifiers KP_8 KP_8 shift+period shift+period F4
+xdotool key --clearmodifiers KP_8 KP_8 KP_8 KP_8 shift+period shift+period F4
 sleep 1
 shot flying
 orange=$(near_fraction "$WORK/flying.png" "rgb(235,110,30)" 10% 300 200 250 200)
 at_least 0.001 "$orange" || fail "fire colours before any crash ($orange)"
 
+# The flames change from frame to frame of the fire's picture; together they
+# cover a good share of the middle of the view. A busy machine may show the
+# crash late: look a few times, then once more to see it still burning.
+fire_share() {
+    local o y
+    o=$(near_fraction "$1" "rgb(235,110,30)" 10% 300 200 250 200)
+    y=$(near_fraction "$1" "rgb(250,190,90)" 10% 300 200 250 200)
+    awk -v a="$o" -v b="$y" 'BEGIN { print a + b }'
+}
 xdotool key --clearmodifiers e
-sleep 5
-for k in 1 2; do
-    shot burning$k
-    orange=$(near_fraction "$WORK/burning$k.png" "rgb(235,110,30)" 10% 300 200 250 200)
-    yellow=$(near_fraction "$WORK/burning$k.png" "rgb(250,190,90)" 10% 300 200 250 200)
-    # The flames change from frame to frame of the fire's picture; together
-    # they cover a good share of the middle of the view.
-    fire=$(awk -v a="$orange" -v b="$yellow" 'BEGIN { print a + b }')
-    at_least "$fire" 0.006 || fail "no fire where the fighter hit, look $k (orange $orange, yellow $yellow)"
+sleep 2
+burning=0
+for k in 1 2 3 4 5 6; do
     sleep 1
+    shot burning$k
+    fire=$(fire_share "$WORK/burning$k.png")
+    if at_least "$fire" 0.006; then burning=1; break; fi
 done
+[ "$burning" = 1 ] || fail "no fire where the fighter hit ($fire)"
+sleep 1.5
+shot later
+fire=$(fire_share "$WORK/later.png")
+at_least "$fire" 0.006 || fail "the fire went out ($fire)"
 xdotool key --clearmodifiers Escape
 wait_exit 30
 echo "PASS: the crashed fighter burns in front of the camera"
