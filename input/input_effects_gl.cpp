@@ -48,7 +48,9 @@ void startRun() {
     resetScene(sim, platTimeMs());
     renderFrame();
     EjectionStart started = startEjection(sim, false, platTimeMs(), std::rand());
-    (void)started;
+    // Playback starts when the run has been computed, not when it was asked
+    // for: computing takes a noticeable time, which must not be skipped over.
+    if (started.playing) sim.clocks.startTimeMs = platTimeMs();
     // The engine and the ejection sound follow the run from its first frame.
 }
 

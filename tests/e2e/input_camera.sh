@@ -11,65 +11,56 @@ wait_first_frame
 # The world below the horizon, without the gauges and the text bands (the
 # clouds drift by themselves).
 WORLD="0 255 560 265"
-look() { sleep 0.5; screenshot "$WORK/$1.miff"; }
+# seen NAME changed|same BEFORE [REGION]: the look after an action.
+seen() { shot_until "$1" "$2" "$WORK/$3.miff" "$WORK/$1.miff" "${4:-$WORLD}"; }
 
 # Place the pointer with the watch camera (the free camera would turn while
 # the pointer is pushed into a corner), then back to the free camera.
 xdotool key F4
 pointer_to 400 300
 xdotool key F1
-look start
+sleep 0.5
+screenshot "$WORK/start.miff"
 
 # One wheel notch forward moves the eye 24 m; a notch back brings it back.
 xdotool click 4
-look wheel_in
-changed "$WORK/start.miff" "$WORK/wheel_in.miff" "$WORLD" || fail "the wheel did not move the free camera"
+seen wheel_in changed start || fail "the wheel did not move the free camera"
 xdotool click 5
-look wheel_out
-same "$WORK/start.miff" "$WORK/wheel_out.miff" "$WORLD" || fail "a notch back did not undo a notch forward"
+seen wheel_out same start || fail "a notch back did not undo a notch forward"
 
 # A left drag down by 36 counts lowers the view by 10 degrees; back up undoes it.
 xdotool mousedown 1; sleep 0.3; pointer_by 0 36; sleep 0.2; xdotool mouseup 1
-look drag_down
-changed "$WORK/start.miff" "$WORK/drag_down.miff" "$WORLD" || fail "a left drag did not turn the view"
+seen drag_down changed start || fail "a left drag did not turn the view"
 xdotool mousedown 1; sleep 0.3; pointer_by 0 -36; sleep 0.2; xdotool mouseup 1
-look drag_up
-same "$WORK/start.miff" "$WORK/drag_up.miff" "$WORLD" || fail "a left drag back did not turn the view back"
+seen drag_up same start || fail "a left drag back did not turn the view back"
 
 # A right drag turns the fighter by a degree a count; back again undoes it.
 xdotool mousedown 3; sleep 0.3; pointer_by 40 0; sleep 0.2; xdotool mouseup 3
-look fighter_turned
-changed "$WORK/start.miff" "$WORK/fighter_turned.miff" "$WORLD" || fail "a right drag did not turn the fighter"
+seen fighter_turned changed start || fail "a right drag did not turn the fighter"
 xdotool mousedown 3; sleep 0.3; pointer_by -40 0; sleep 0.2; xdotool mouseup 3
-look fighter_back
-same "$WORK/start.miff" "$WORK/fighter_back.miff" "$WORLD" || fail "a right drag back did not turn the fighter back"
+seen fighter_back same start || fail "a right drag back did not turn the fighter back"
 
 # The arrow key moves the free camera forward.
 xdotool key Up
-look forward
-changed "$WORK/start.miff" "$WORK/forward.miff" "$WORLD" || fail "the up arrow did not move the free camera"
+seen forward changed start || fail "the up arrow did not move the free camera"
 
 # At the right edge the pointer stops but pushing further turns the view;
 # inside the screen the same motion only moves the pointer.
 xdotool key F4
 pointer_to 799 300
 xdotool key F1
-look at_edge
+sleep 0.5
+screenshot "$WORK/at_edge.miff"
 pointer_by 60 0
-look pushed
-changed "$WORK/at_edge.miff" "$WORK/pushed.miff" "0 40 500 480" || fail "pushing at the screen's edge did not turn the view"
+seen pushed changed at_edge "0 40 500 480" || fail "pushing at the screen's edge did not turn the view"
 
 # The orbit camera looks at the fighter from elsewhere, and circles it as the
 # mouse moves.
 xdotool key F6
-look orbit
-changed "$WORK/pushed.miff" "$WORK/orbit.miff" "$WORLD" || fail "F6 did not change the view"
+seen orbit changed pushed || fail "F6 did not change the view"
 pointer_by -150 -150
-look orbit_turned
-changed "$WORK/orbit.miff" "$WORK/orbit_turned.miff" "0 40 500 480" || fail "mouse motion did not circle the orbit camera"
+seen orbit_turned changed orbit "0 40 500 480" || fail "mouse motion did not circle the orbit camera"
 
 keep_shots
-xdotool key Escape
-wait_exit 30
-[ "$APP_CODE" -eq 0 ] || fail "exit code $APP_CODE after Escape"
+# (Escape and the closing screen are checked elsewhere; the clean-up ends the program.)
 echo "PASS: wheel, left and right drags, edge turning, arrow key and orbit camera"

@@ -11,53 +11,44 @@ wait_first_frame
 xdotool key F4
 pointer_to 400 300
 xdotool key F1
-sleep 0.4
+sleep 0.5
 screenshot "$WORK/start.miff"
+S="$WORK/start.miff"
 
 xdotool key F4
-sleep 0.4
-screenshot "$WORK/f4.miff"
-changed "$WORK/start.miff" "$WORK/f4.miff" "$CAMBOX" || fail "F4 did not change the camera mode"
+shot_until f4 changed "$S" "$WORK/f4.miff" "$CAMBOX" || fail "F4 did not change the camera mode"
 xdotool key KP_Add
-sleep 0.4
-screenshot "$WORK/zoom.miff"
-changed "$WORK/f4.miff" "$WORK/zoom.miff" "$ZOOM" || fail "Numpad + did not zoom"
+shot_until zoom changed "$WORK/f4.miff" "$WORK/zoom.miff" "$ZOOM" || fail "Numpad + did not zoom"
 xdotool key Tab
-sleep 0.4
-screenshot "$WORK/tab.miff"
-changed "$WORK/zoom.miff" "$WORK/tab.miff" "$LINES" || fail "Tab did not hide the text lines"
+shot_until tab changed "$WORK/zoom.miff" "$WORK/tab.miff" "$LINES" || fail "Tab did not hide the text lines"
 xdotool key Tab F1
-sleep 0.4
-screenshot "$WORK/back.miff"
-same "$WORK/start.miff" "$WORK/back.miff" "$CAMBOX" || fail "F1 did not bring the free camera back"
+shot_until back same "$S" "$WORK/back.miff" "$CAMBOX" || fail "F1 did not bring the free camera back"
+# The airspeed keys sit where "." and "," are on a US keyboard.
+xdotool key period
+shot_until faster changed "$WORK/back.miff" "$WORK/faster.miff" "$LINES" || fail "'.' did not raise the airspeed"
+xdotool key comma
+shot_until slower same "$S" "$WORK/slower.miff" "$LINES" || fail "',' did not take the airspeed back"
 
 # E starts a run; P freezes its clock and P again lets it go on.
 xdotool key e
-sleep 1
-screenshot "$WORK/run.miff"
-changed "$WORK/back.miff" "$WORK/run.miff" "$CLOCK" || fail "E did not start a run"
+shot_until run changed "$S" "$WORK/run.miff" "$CLOCK" || fail "E did not start a run"
 xdotool key p
-sleep 0.3
+sleep 0.5
 screenshot "$WORK/pause1.miff"
-sleep 0.8
+sleep 1
 screenshot "$WORK/pause2.miff"
 same "$WORK/pause1.miff" "$WORK/pause2.miff" "$CLOCK" || fail "the clock ran while paused"
 xdotool key p
-sleep 0.8
-screenshot "$WORK/resume.miff"
-changed "$WORK/pause2.miff" "$WORK/resume.miff" "$CLOCK" || fail "the clock did not go on after the pause"
+shot_until resume changed "$WORK/pause2.miff" "$WORK/resume.miff" "$CLOCK" || fail "the clock did not go on after the pause"
 # The right button stops the run: the clock is back at its start.
 xdotool click 3
-sleep 0.4
-screenshot "$WORK/stopped.miff"
-same "$WORK/back.miff" "$WORK/stopped.miff" "$CLOCK" || fail "the right button did not stop the run"
+shot_until stopped same "$S" "$WORK/stopped.miff" "$CLOCK" || fail "the right button did not stop the run"
 # A long press followed by a click is no double click.
 xdotool mousedown 1; sleep 0.6; xdotool mouseup 1; sleep 0.05; xdotool click 1
-sleep 0.8
+sleep 1.5
 screenshot "$WORK/slow.miff"
-same "$WORK/back.miff" "$WORK/slow.miff" "$CLOCK" || fail "a long press and a click started a run"
+same "$S" "$WORK/slow.miff" "$CLOCK" || fail "a long press and a click started a run"
+
 keep_shots
-xdotool key Escape
-wait_exit 30
-[ "$APP_CODE" -eq 0 ] || fail "exit code $APP_CODE after Escape"
-echo "PASS: camera keys, zoom, text lines, run, pause, right-button stop, slow clicks"
+# (Escape and the closing screen are checked elsewhere; the clean-up ends the program.)
+echo "PASS: camera keys, zoom, text lines, airspeed, run, pause, right-button stop, slow clicks"

@@ -71,9 +71,21 @@ wait_first_frame() {
 double_click_starts_run() {
     for _ in 1 2 3; do
         xdotool click --repeat 2 --delay 60 1
-        sleep 1.2
-        screenshot "$WORK/run.miff"
-        changed "$1" "$WORK/run.miff" "$CLOCK" && return 0
+        shot_until run changed "$1" "$WORK/run.miff" "$CLOCK" && return 0
+    done
+    return 1
+}
+
+# shot_until NAME CHECK...: screenshots "$WORK/NAME.miff" until the check
+# holds (it usually names that shot), for up to ten seconds: a busy machine
+# may take a while to handle the input and draw the frame that shows it.
+shot_until() {
+    local name=$1; shift
+    for _ in $(seq 40); do
+        sleep 0.25
+        screenshot "$WORK/$name.miff"
+        "$@" && return 0
+        kill -0 "$APP_PID" 2>/dev/null || fail "simulator exited"
     done
     return 1
 }
