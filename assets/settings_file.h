@@ -1,6 +1,59 @@
-// The settings file "Data/3d_eject.ini": fog colour, scene switches, sky colour.
+// The settings file "Data/3d_eject.ini": sky and fog colour and the five scene
+// switches (sound, trees, buildings, sky, fighter), kept between runs.
+//
+//   <empty line>
+//   // sky color
+//   <empty line>
+//   S 0.000 0.000 0.000      sky colour (each held component / 255)
+//   F 0.840 0.810 0.810      fog colour
+//   O 1 1 0 1 1              sound, trees, buildings, sky, fighter
+//   x                        end mark
+//
+// Reading skips empty lines and lines beginning with "/", takes the record from
+// the first character and its fields from the third, and ends after the "x"
+// line or at the end of the file. The sound value can only switch sound off.
 #pragma once
 
-// False when the file could not be opened (a fresh one is then written).
+#include <cstddef>
+#include <cstdio>
+
+struct SceneSwitches;
+
+constexpr const char* kSettingsPath = "Data/3d_eject.ini";
+
+// What the settings touch, so tests can hand in their own records.
+struct SettingsTargets {
+    SceneSwitches* switches;
+    bool* soundOn;
+};
+
+// What the last read saw: a rewrite must not replace a file that held more
+// than the values it gave (unreadable fields, stray lines) unless the values
+// have changed since.
+struct SettingsFileState {
+    bool heldMore = false;
+    char textAfterRead[192] = {};  // what writing right after the read gives
+    bool reportedUnwritable = false;
+};
+
+extern SettingsFileState settingsFileState;
+
+// The file text for the current values; returns its length (0 if cap is too small).
+size_t formatSettings(const SceneSwitches& s, bool soundOn, char* out, size_t cap);
+
+// Applies the records of an open stream to the targets; fills state.heldMore
+// and state.textAfterRead.
+void readSettingsStream(std::FILE* f, const SettingsTargets& t, SettingsFileState& state);
+
+// Reads path into the targets. When it cannot be opened, writes a fresh file
+// from the values in memory and returns false; true after a read.
+bool readSettingsFile(const char* path, const SettingsTargets& t, SettingsFileState& state);
+// Writes path atomically from the values in memory, unless the file read last
+// held more than these (unchanged) values would write back. A failure is
+// reported once on standard error; false when nothing was written.
+bool writeSettingsFile(const char* path, const SettingsTargets& t, SettingsFileState& state);
+
+// The program's file with the process-wide switches and sound switch. The
+// caller rebuilds the menu widgets and re-reads the scene presets after a read.
 bool readSettings();
 void writeSettings();
