@@ -2,6 +2,7 @@
 #include "app/startup.h"
 #include "camera/camera_state.h"
 #include "input/input_state.h"
+#include "menu/menu_control.h"
 #include "overlay/overlay_state.h"
 #include "render/scene_light.h"
 #include "render/scene_switches.h"
@@ -27,4 +28,5 @@ void initDefaults() {
     // Cameras and field of view (the sun is set with the sky colours above).
     app.fieldOfView = 50.0f;
     setCameraDefaults(camera);
+    initMenuDefaults();
 }

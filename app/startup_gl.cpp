@@ -9,6 +9,7 @@
 #include "assets/settings_file.h"
 #include "assets/textures.h"
 #include "menu/font_text.h"
+#include "menu/menu.h"
 #include "platform/error_report.h"
 #include "platform/platform.h"
 #include "render/scene_light.h"
@@ -26,7 +27,7 @@ void startUp() {
     initDefaults();
     setErrorBoxHandler(platMessageBox);
     usePlatformSoundMixer();
-    readSettings();
+    readSettingsAndScenes();
     Simulation& sim = simulation;
     refreshParachuteModel(sim.mainChute, sim.params.mainChuteDiameterM, sim.params.mainChuteCd);
     refreshParachuteModel(sim.drogue, sim.params.drogueDiameterM, sim.params.drogueCd);

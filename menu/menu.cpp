@@ -1,17 +1,326 @@
-// Placeholder entry points of the menu until its pages exist.
-#include "menu/menu.h"
+// The menu's behaviour without drawing: building the widgets from their
+// targets, opening and closing, and routing the mouse to the current tab.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "assets/settings_file.h"
+#include "camera/camera_state.h"
+#include "input/input_state.h"
+#include "menu/menu_control.h"
+#include "menu/scene_presets.h"
+#include "menu/scene_snapshot.h"
+#include "render/scene_switches.h"
+#include "sim/playback.h"
+#include "sim/simulation.h"
+#include "sim/units.h"
+#include "sound/sound_events.h"
 
 MenuState menu;
+MenuWidgets menuWidgets;
 
-void openMenu() {}
-void closeMenu() {}
-void buildMenuWidgets() {}
-void menuMouseDown(int, int) {}
-void menuMouseUp(int, int) {}
-void menuMouseMove(int, int) {}
-bool menuClosedMouseDown(int, int) { return false; }
-bool menuClosedMouseUp(int, int) { return false; }
-bool sceneNameBoxOpen() { return false; }
-void sceneNameBoxKey(int) {}
-void saveScenePresets() {}
-void addScenePreset(const char*) {}
+namespace {
+
+MenuWidgets& W = menuWidgets;
+
+constexpr int kToggleSize = 30;
+constexpr int kOptionToggleX = 192;
+constexpr int kOptionToggleTop[kOptionToggleCount] = {242, 277, 312, 347, 382};
+
+void buildControlSpinners(SimParams& p) {
+    // The spinner edits the seat-back angle between -45 and 45; an angle kept
+    // as 350 is the same as -10 and must not be pulled to 45.
+    p.seatBackAngleDeg = seatBackForSpinner(p.seatBackAngleDeg);
+    for (int k = 0; k < kControlSpinnerCount; ++k) {
+        const ControlSpinnerSpec& s = kControlSpinners[k];
+        float min = s.min;
+        if (k == kCatapultThrustSpinner) min = (float)(totalMass(p) * kLbPerKg);
+        if (s.floatField)
+            setupSpinner(W.control[k], s.left, s.top, kControlSpinnerWidth, kControlSpinnerHeight, &(p.*s.floatField),
+                         min, s.max, s.step);
+        else
+            setupSpinner(W.control[k], s.left, s.top, kControlSpinnerWidth, kControlSpinnerHeight,
+                         &(p.*s.doubleField), (double)min, (double)s.max, s.step);
+    }
+}
+
+void fillSceneList() {
+    NameList& l = W.sceneList;
+    setupNameList(l, 200, 150, 600, 350, 20);
+    nameListClear(l);
+    for (ScenePreset* p = scenePresetTable.head; p; p = p->next) nameListAdd(l, p->name, p);
+}
+
+void letGoOfEverything() {
+    for (ValueSpinner& s : W.control) spinnerLetGo(s);
+    spinnerLetGo(W.cameraMode);
+    scrollRelease(W.sceneScroll);
+}
+
+int clampPage(int page, int last) { return page < 1 ? 1 : (page > last ? last : page); }
+
+void runGraphSimulation(uint32_t nowMs) { startEjection(simulation, true, nowMs, std::rand() % 32768); }
+
+void refreshSimulationState() {
+    deriveCatapult(simulation);
+    normalizeAttitude(simulation.attitude, simulation.fighterPosition, simulation.params);
+}
+
+void releaseOnScenePage(int x, int y, uint32_t nowMs, MenuEffects& effects) {
+    nameListSelect(W.sceneList, x, y, W.sceneScroll.value);
+    if (buttonHit(W.load, x, y)) {
+        auto* preset = static_cast<ScenePreset*>(nameListSelectedRecord(W.sceneList));
+        if (preset && preset->inUse) {
+            applyScenePreset(preset);
+            effects.sceneApplied = true;
+            closeMenuAt(nowMs);
+        }
+    } else if (buttonHit(W.remove, x, y)) {
+        auto* preset = static_cast<ScenePreset*>(nameListSelectedRecord(W.sceneList));
+        if (preset && preset->inUse) {
+            deleteScenePreset(scenePresetTable, preset);
+            buildMenuWidgets();
+        }
+    } else if (buttonHit(W.save, x, y)) {
+        if (freePresetSlot(scenePresetTable) >= 0) {
+            dialogClearText(W.sceneNameBox);
+            dialogOpen(W.sceneNameBox);
+        }
+    }
+}
+
+}  // namespace
+
+void buildMenuWidgets() {
+    SimParams& p = simulation.params;
+    buildControlSpinners(p);
+    setupToggle(W.applyG, 520, 426, kToggleSize, kToggleSize, &p.applyGOnFighter);
+    bool* switches[kOptionToggleCount] = {&soundOn, &sceneSwitches.trees, &sceneSwitches.buildings,
+                                          &sceneSwitches.sky, &sceneSwitches.fighter};
+    for (int k = 0; k < kOptionToggleCount; ++k)
+        setupToggle(W.options[k], kOptionToggleX, kOptionToggleTop[k], kToggleSize, kToggleSize, switches[k],
+                    k != 0 || soundAvailable);
+
+    setupButton(W.openStrip, 0, 0, 37, 103);
+    setupButton(W.closeStrip, 758, 2, 799, 109);
+    setupButton(W.aboutLeft, 10, 14, 45, 39, kImageLeftArrow, kImageLeftArrowBack);
+    setupButton(W.aboutRight, 50, 14, 85, 39, kImageRightArrow, kImageRightArrowBack);
+    W.keymapLeft = W.aboutLeft;
+    W.keymapRight = W.aboutRight;
+    setupButton(W.defaults, 60, 522, 175, 555, kImageButtonHover, kImageButton);
+    setupButton(W.load, 229, 422, 344, 455, kImageButtonHover, kImageButton);
+    setupButton(W.remove, 409, 422, 524, 455, kImageButtonHover, kImageButton);
+    setupButton(W.save, 529, 422, 644, 455, kImageButtonHover, kImageButton);
+
+    // The scroll bar keeps its thumb across rebuilds.
+    if (!W.sceneScrollBuilt) {
+        setupScrollBar(W.sceneScroll, 600, 150, 625, 350, 15);
+        W.sceneScrollBuilt = true;
+    }
+    fillSceneList();
+
+    setupSpinner(W.cameraMode, 666, 545, 24, 17, &camera.cameraMode, kCameraModeMin, kCameraModeMax, 1.0f);
+
+    // The parachutes' open areas follow their diameters.
+    refreshParachuteModel(simulation.mainChute, p.mainChuteDiameterM, p.mainChuteCd);
+    refreshParachuteModel(simulation.drogue, p.drogueDiameterM, p.drogueCd);
+}
+
+void initMenuDefaults() {
+    setupDialog(W.sceneNameBox, {180, 190, 591, 450}, {200, 205, 571, 250}, "Enter Scene Name:", kImageDialogBack,
+                kImageButtonHover, kImageButton);
+    dialogClose(W.sceneNameBox);
+    dialogClearText(W.sceneNameBox);
+    menu = MenuState();
+    menu.menuBackground = std::rand() % 2 ? kImageMenuBack1 : kImageMenuBack3;
+    W.sceneScrollBuilt = false;
+    W.sceneList.selected = 0;
+    letGoOfEverything();
+    buildMenuWidgets();
+}
+
+void openMenuAt(uint32_t nowMs) {
+    playClickSound();
+    if (menu.tabCell + 1 == kTabGraph) runGraphSimulation(nowMs);
+    menu.menuEventTime = nowMs;
+    resetScene(simulation, nowMs);
+    buildMenuWidgets();
+    menu.currentTab = menu.tabCell + 1;
+    menu.menuBackground = std::rand() % 2 ? kImageMenuBack1 : kImageMenuBack3;
+    menu.menuOpen = true;
+}
+
+void closeMenuAt(uint32_t nowMs) {
+    playClickSound();
+    menu.menuEventTime = nowMs;
+    menu.menuOpen = false;
+    input.leftDragging = false;
+    refreshSimulationState();
+}
+
+int menuEdgeAt(const MenuState& m, uint32_t nowMs) {
+    double s = (double)(uint32_t)(nowMs - m.menuEventTime) / 1000.0;
+    double edge = m.menuOpen ? 7900.0 * s * s : 800.0 - (15.0 * s * s + 2300.0 * s);
+    if (edge < 0.0) return 0;
+    if (edge > 800.0) return 800;
+    return (int)edge;
+}
+
+MenuEffects menuMouseDownAt(int x, int y, uint32_t nowMs) {
+    MenuEffects effects;
+    if (!menu.menuOpen || W.sceneNameBox.open) return effects;
+    switch (menu.currentTab) {
+        case kTabControl:
+            for (ValueSpinner& s : W.control) spinnerPress(s, x, y, nowMs);
+            togglePress(W.applyG, x, y);
+            break;
+        case kTabScene:
+            scrollPress(W.sceneScroll, x, y);
+            break;
+        case kTabOption:
+            for (ToggleBox& t : W.options) togglePress(t, x, y);
+            break;
+        default:
+            break;
+    }
+    return effects;
+}
+
+MenuEffects menuMouseUpAt(int x, int y, uint32_t nowMs) {
+    MenuEffects effects;
+    if (!menu.menuOpen) return effects;
+    // While the name box is open only its buttons act.
+    if (W.sceneNameBox.open) {
+        int answer = dialogClicked(W.sceneNameBox, x, y);
+        if (answer == 1) {
+            addScenePreset(W.sceneNameBox.text);
+            buildMenuWidgets();
+        } else if (answer == 0) {
+            playClickSound();
+        }
+        letGoOfEverything();
+        return effects;
+    }
+    buildMenuWidgets();
+    if (buttonHit(W.closeStrip, x, y)) {
+        closeMenuAt(nowMs);
+        letGoOfEverything();
+        return effects;
+    }
+    if (inside(kTabStrip, x, y)) {
+        int cell = (x - kTabStrip.left) / kTabCellWidth;
+        menu.tabCell = cell < 0 ? 0 : (cell > 5 ? 5 : cell);
+        menu.currentTab = menu.tabCell + 1;
+    }
+    switch (menu.currentTab) {
+        case kTabAbout:
+            effects.loadPhotoSet = true;
+            if (buttonHit(W.aboutLeft, x, y)) menu.aboutPage = clampPage(menu.aboutPage - 1, 8);
+            if (buttonHit(W.aboutRight, x, y)) menu.aboutPage = clampPage(menu.aboutPage + 1, 8);
+            break;
+        case kTabKeymap:
+            if (buttonHit(W.keymapLeft, x, y)) menu.keymapPage = clampPage(menu.keymapPage - 1, 2);
+            if (buttonHit(W.keymapRight, x, y)) menu.keymapPage = clampPage(menu.keymapPage + 1, 2);
+            break;
+        case kTabControl:
+            if (buttonHit(W.defaults, x, y)) {
+                applyControlDefaults(simulation.params);
+                buildMenuWidgets();
+            }
+            toggleRelease(W.applyG, x, y);
+            for (ValueSpinner& s : W.control) spinnerRelease(s, x, y, nowMs);
+            break;
+        case kTabGraph:
+            runGraphSimulation(nowMs);
+            break;
+        case kTabScene:
+            releaseOnScenePage(x, y, nowMs, effects);
+            break;
+        case kTabOption:
+            for (ToggleBox& t : W.options) toggleRelease(t, x, y);
+            break;
+        default:
+            break;
+    }
+    letGoOfEverything();
+    return effects;
+}
+
+void menuMouseMoveAt(int x, int y) {
+    if (!menu.menuOpen) return;
+    scrollDrag(W.sceneScroll, x, y);
+}
+
+bool menuClosedMouseDownAt(int x, int y, uint32_t nowMs) {
+    if (menu.menuOpen) return false;
+    int hit = spinnerHitTest(W.cameraMode, x, y);
+    if (hit != kSpinnerDecrement && hit != kSpinnerIncrement) return false;
+    spinnerPress(W.cameraMode, x, y, nowMs);
+    return true;
+}
+
+bool menuClosedMouseUpAt(int x, int y, uint32_t nowMs) {
+    if (menu.menuOpen) return false;
+    int hit = spinnerHitTest(W.cameraMode, x, y);
+    if (hit == kSpinnerDecrement || hit == kSpinnerIncrement) {
+        spinnerRelease(W.cameraMode, x, y, nowMs);
+        return true;
+    }
+    spinnerLetGo(W.cameraMode);
+    if (buttonHit(W.openStrip, x, y)) {
+        openMenuAt(nowMs);
+        return true;
+    }
+    return false;
+}
+
+void menuPageTick(uint32_t nowMs) {
+    switch (menu.currentTab) {
+        case kTabControl:
+            for (ValueSpinner& s : W.control) spinnerTick(s, nowMs);
+            toggleTick(W.applyG);
+            deriveCatapult(simulation);
+            break;
+        case kTabOption:
+            for (ToggleBox& t : W.options) toggleTick(t);
+            break;
+        default:
+            break;
+    }
+}
+
+void cameraSpinnerTick(uint32_t nowMs) { spinnerTick(W.cameraMode, nowMs); }
+
+// ---- scene presets ----------------------------------------------------------------
+
+void applyScenePreset(ScenePreset* preset) {
+    if (!preset || !preset->inUse) return;
+    applySceneValues(programSceneRecords(), preset->values, preset->valueCount);
+    refreshSimulationState();
+    computeLookTarget(camera);
+    buildMenuWidgets();
+}
+
+int addScenePreset(const char* name) {
+    float values[SceneValue::count];
+    captureSceneValues(programSceneRecords(), values);
+    size_t length = name ? std::strlen(name) : 0;
+    if (length == 0 || length > (size_t)kMaxPresetNameLength) return 0;
+    ScenePreset* p = insertScenePreset(scenePresetTable, name, values, SceneValue::count);
+    if (!p) return -1;
+    buildMenuWidgets();
+    return p->slot + 1;
+}
+
+void saveScenePresets() { saveScenePresetsTo(kScenePresetPath, scenePresetTable); }
+
+bool sceneNameBoxOpen() { return W.sceneNameBox.open; }
+void sceneNameBoxKey(int virtualKey) { dialogTypeKey(W.sceneNameBox, virtualKey); }
+
+bool readSettingsAndScenes() {
+    bool read = readSettings();
+    buildMenuWidgets();
+    loadScenePresets();
+    buildMenuWidgets();
+    return read;
+}

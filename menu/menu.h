@@ -1,5 +1,6 @@
 // The sliding menu's state and the entry points the keyboard, the mouse and the
-// frame call. The menu's own code fills these in; until then they do nothing.
+// frame call. The entry points read the clock and then run the GL-free
+// versions of menu/menu_control.h.
 #pragma once
 
 #include <cstdint>
@@ -9,9 +10,15 @@ struct MenuState {
     int menuEdgeX = 0;           // x of the panel's right edge, 0 to 800
     uint32_t menuEventTime = 0;  // ms when the menu last opened or closed
     int currentTab = 3;          // 1 ABOUT .. 6 OPTION
+    int tabCell = 2;             // selected cell of the tab strip (0-based); the tab when the menu opens
+    int menuBackground = 20;     // TGA image of the panel: "Data/bk3.tga" (20) or "Data/bk1.tga" (31)
+    int aboutPage = 1;           // 1 .. 8
+    int keymapPage = 1;          // 1 .. 2
 };
 
 extern MenuState menu;
+
+enum MenuTab { kTabAbout = 1, kTabKeymap = 2, kTabControl = 3, kTabGraph = 4, kTabScene = 5, kTabOption = 6 };
 
 void openMenu();
 void closeMenu();
@@ -28,7 +35,9 @@ void menuMouseDown(int x, int y);
 void menuMouseUp(int x, int y);
 void menuMouseMove(int x, int y);
 // The camera-mode spinner in the HUD box and the MENU strip take clicks while the
-// menu is closed; true when the click was theirs.
+// menu is closed; true when the click was theirs (a press only on the
+// spinner's arrows; a release on the arrows, or on the strip, which opens the
+// menu). The caller plays the click of the spinner's arrows.
 bool menuClosedMouseDown(int x, int y);
 bool menuClosedMouseUp(int x, int y);
 
@@ -36,6 +45,13 @@ bool menuClosedMouseUp(int x, int y);
 bool sceneNameBoxOpen();
 void sceneNameBoxKey(int virtualKey);
 
-// Scene presets: "Data/scene.ini".
+// Scene presets: "Data/scene.ini", written when Escape is pressed.
 void saveScenePresets();
-void addScenePreset(const char* name);
+// 0 for an empty name or one over 255 characters, -1 when all 100 slots are
+// used, otherwise the slot number + 1 of the new preset (made from the
+// current state); the widgets are rebuilt so the list shows it.
+int addScenePreset(const char* name);
+
+// Reads "Data/3d_eject.ini", rebuilds the widgets and reloads the scene
+// presets (start-up and the reload key).
+bool readSettingsAndScenes();

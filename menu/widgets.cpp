@@ -164,7 +164,10 @@ void togglePress(ToggleBox& t, int x, int y) { t.pressCount = t.enabled && insid
 void toggleRelease(ToggleBox& t, int x, int y) {
     // A release inside completes the press that went to this toggle; one that
     // began elsewhere does not count, so it cannot leave the toggle a click behind.
-    if (t.enabled && t.pressCount == 1 && inside(t.rect, x, y)) t.state = !t.state;
+    if (t.enabled && t.pressCount == 1 && inside(t.rect, x, y)) {
+        t.state = !t.state;
+        if (t.target) *t.target = t.state;
+    }
     t.pressCount = 0;
 }
 

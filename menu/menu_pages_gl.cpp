@@ -1,0 +1,129 @@
+#include <GL/gl.h>
+#include <cstdio>
+
+#include "assets/textures.h"
+#include "input/input_state.h"
+#include "menu/control_page.h"
+#include "menu/font_text.h"
+#include "menu/info_pages.h"
+#include "menu/menu_control.h"
+#include "menu/menu_pages.h"
+#include "menu/scene_presets.h"
+#include "menu/widgets_draw.h"
+#include "sim/simulation.h"
+
+namespace {
+
+MenuWidgets& W = menuWidgets;
+
+void printLines(const MenuText* lines, int count) {
+    for (int k = 0; k < count; ++k) {
+        const MenuText& t = lines[k];
+        if (!t.text[0]) continue;
+        glColor3fv(t.color);
+        printText(t.x, t.y, t.text, t.style, t.scaleX, t.scaleY);
+    }
+}
+
+void drawPageArrows(const ImageButton& left, const ImageButton& right) {
+    drawImageButton(left, input.cursorX, input.cursorY);
+    drawImageButton(right, input.cursorX, input.cursorY);
+}
+
+void drawButtonWithLabel(const ImageButton& b, const char* label) {
+    drawImageButton(b, input.cursorX, input.cursorY);
+    glColor3f(1, 1, 1);
+    printCentred(b.rect, label, 6, 1.0f, 10.0f);
+}
+
+}  // namespace
+
+void drawAboutPage(int panelX) {
+    static MenuText lines[kInfoLineCapacity];
+    int n = layoutAboutPage(menu.aboutPage, panelX, lines, kInfoLineCapacity);
+    AboutPicture pictures[kAboutPictureCapacity];
+    int p = aboutPictures(menu.aboutPage, panelX, pictures, kAboutPictureCapacity);
+    for (int k = 0; k < p; ++k) {
+        unsigned int texture = jpegTextures[pictures[k].slot];
+        if (texture) {
+            drawTexturedRect(texture, pictures[k].rect);
+        } else {  // not loaded yet: the frame of the picture
+            glDisable(GL_TEXTURE_2D);
+            glDisable(GL_BLEND);
+            glColor3f(0.4f, 0.4f, 0.4f);
+            glBegin(GL_LINE_LOOP);
+            glVertex2i(pictures[k].rect.left, pictures[k].rect.top);
+            glVertex2i(pictures[k].rect.right, pictures[k].rect.top);
+            glVertex2i(pictures[k].rect.right, pictures[k].rect.bottom);
+            glVertex2i(pictures[k].rect.left, pictures[k].rect.bottom);
+            glEnd();
+        }
+    }
+    printLines(lines, n);
+    drawPageArrows(W.aboutLeft, W.aboutRight);
+}
+
+void drawKeymapPage(int panelX) {
+    static MenuText lines[kInfoLineCapacity];
+    int n = layoutKeymapPage(menu.keymapPage, panelX, lines, kInfoLineCapacity);
+    printLines(lines, n);
+    drawPageArrows(W.keymapLeft, W.keymapRight);
+}
+
+void drawControlPage(int panelX, uint32_t nowMs) {
+    menuPageTick(nowMs);
+    static MenuText lines[kControlLineCapacity];
+    int n = layoutControlPage(simulation, panelX, lines, kControlLineCapacity);
+    printLines(lines, n);
+    for (const ValueSpinner& s : W.control) drawSpinner(s, input.cursorX, input.cursorY);
+    glColor3f(1, 1, 1);
+    printText(panelX + 355, 150, "Apply G on Fighter", 0, 0.8f, 0.9f);
+    drawToggle(W.applyG);
+    drawButtonWithLabel(W.defaults, "DEFAULT");
+}
+
+void drawScenePage(int panelX) {
+    (void)panelX;
+    const NameList& l = W.sceneList;
+    float scroll = W.sceneScroll.value;
+    int first = nameListFirstVisible(l, scroll);
+    glColor3f(1, 1, 1);
+    for (int row = 0; row < l.visibleRows && first + row < l.count; ++row)
+        printText(l.rect.left + 5, 600 - (l.rect.top + l.rowHeight * (row + 1)) + 3, l.entries[first + row].name, 0,
+                  0.9f, 0.9f);
+    drawNameList(l, scroll);
+    drawScrollBar(W.sceneScroll);
+
+    glColor3f(0.85f, 0.85f, 0.85f);
+    printText(l.rect.left, 600 - l.rect.top + 12, "Selected:", 0, 0.9f, 0.9f);
+    glColor3f(1, 1, 0);
+    printText(l.rect.left + 90, 600 - l.rect.top + 12, nameListSelectedName(l), 0, 0.9f, 0.9f);
+
+    drawButtonWithLabel(W.load, "LOAD");
+    drawButtonWithLabel(W.remove, "DELETE");
+    drawButtonWithLabel(W.save, "SAVE");
+    if (freePresetSlot(scenePresetTable) < 0) {
+        glColor3f(1, 0.4f, 0.4f);
+        printText(W.load.rect.left, 600 - W.load.rect.bottom - 30, "Delete some scene to save!", 0, 0.9f, 0.9f);
+    }
+    char used[32];
+    std::snprintf(used, sizeof used, "%3.0f percent Used", usedPresetSlots(scenePresetTable) * 100.0 / kMaxScenePresets);
+    glColor3f(0.85f, 0.85f, 0.85f);
+    printText(l.rect.left, 50, used, 0, 0.9f, 0.9f);
+}
+
+void drawOptionPage(int panelX, uint32_t nowMs) {
+    menuPageTick(nowMs);
+    static const char* const labels[kOptionToggleCount] = {"SOUND", "TREES", "BUILDING", "SKY", "PLANE"};
+    static const int labelY[kOptionToggleCount] = {337, 302, 267, 232, 197};
+    for (int k = 0; k < kOptionToggleCount; ++k) {
+        if (W.options[k].enabled) glColor3f(1, 1, 1);
+        else glColor3f(0.5f, 0.5f, 0.5f);
+        printText(panelX + 89, labelY[k], labels[k], 4, 0.8f, 0.9f);
+        drawToggle(W.options[k]);
+    }
+}
+
+void drawSceneNameBox() {
+    if (W.sceneNameBox.open) drawDialog(W.sceneNameBox, input.cursorX, input.cursorY);
+}

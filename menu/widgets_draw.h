@@ -1,0 +1,21 @@
+// Drawing of the widgets in screen-space mode (top-left origin); the mouse
+// position drives the hover colours and images.
+#pragma once
+
+#include "menu/widgets.h"
+
+void drawSpinner(const ValueSpinner& s, int mouseX, int mouseY);
+void drawToggle(const ToggleBox& t);
+void drawImageButton(const ImageButton& b, int mouseX, int mouseY);
+void drawScrollBar(const ScrollBar& b);
+// The outline and the bar over the selected row (the page prints the names).
+void drawNameList(const NameList& l, float scroll);
+void drawDialog(const TextDialog& d, int mouseX, int mouseY);
+
+// A textured rectangle with texture coordinates (0,1) at the top-left and
+// (1,0) at the bottom-right, replacing the colour, alpha-blended.
+void drawTexturedRect(unsigned int texture, const Rect& r);
+// The texture of a TGA image (0 for none).
+unsigned int tgaTexture(int image);
+// Text centred in a rectangle at a given advance per character.
+void printCentred(const Rect& r, const char* text, int style, float scale, float advance);
