@@ -1,4 +1,5 @@
 #include <GL/gl.h>
+
 #include <cstdio>
 
 #include "assets/textures.h"
@@ -46,7 +47,7 @@ void drawAboutPage(int panelX) {
     for (int k = 0; k < p; ++k) {
         unsigned int texture = jpegTextures[pictures[k].slot];
         if (texture) {
-            drawTexturedRect(texture, pictures[k].rect);
+            drawTexturedRect(texture, pictures[k].rect, true);
         } else {  // not loaded yet: the frame of the picture
             glDisable(GL_TEXTURE_2D);
             glDisable(GL_BLEND);

@@ -12,9 +12,11 @@ void drawScrollBar(const ScrollBar& b);
 void drawNameList(const NameList& l, float scroll);
 void drawDialog(const TextDialog& d, int mouseX, int mouseY);
 
-// A textured rectangle with texture coordinates (0,1) at the top-left and
-// (1,0) at the bottom-right, replacing the colour, alpha-blended.
-void drawTexturedRect(unsigned int texture, const Rect& r);
+// A textured rectangle replacing the colour, alpha-blended. Texture
+// coordinates run from (0,1) at the top-left to (1,0) at the bottom-right, as
+// the TGA pictures are stored bottom row first; topRowFirst flips them for
+// the JPEG pictures, whose first row is the top.
+void drawTexturedRect(unsigned int texture, const Rect& r, bool topRowFirst = false);
 // The texture of a TGA image (0 for none).
 unsigned int tgaTexture(int image);
 // Text centred in a rectangle at a given advance per character.

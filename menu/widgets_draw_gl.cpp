@@ -12,20 +12,21 @@ unsigned int tgaTexture(int image) {
     return tgaImages[image].texture;
 }
 
-void drawTexturedRect(unsigned int texture, const Rect& r) {
+void drawTexturedRect(unsigned int texture, const Rect& r, bool topRowFirst) {
+    const float top = topRowFirst ? 0.0f : 1.0f, bottom = 1.0f - top;
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glBegin(GL_QUADS);
-    glTexCoord2f(0, 1);
+    glTexCoord2f(0, top);
     glVertex2i(r.left, r.top);
-    glTexCoord2f(1, 1);
+    glTexCoord2f(1, top);
     glVertex2i(r.right, r.top);
-    glTexCoord2f(1, 0);
+    glTexCoord2f(1, bottom);
     glVertex2i(r.right, r.bottom);
-    glTexCoord2f(0, 0);
+    glTexCoord2f(0, bottom);
     glVertex2i(r.left, r.bottom);
     glEnd();
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
