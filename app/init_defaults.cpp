@@ -28,5 +28,6 @@ void initDefaults() {
     // Cameras and field of view (the sun is set with the sky colours above).
     app.fieldOfView = 50.0f;
     setCameraDefaults(camera);
+    // The menu last: its widgets start from the values set above.
     initMenuDefaults();
 }

@@ -11,6 +11,7 @@
 #include "menu/menu_control.h"
 #include "menu/menu_pages.h"
 #include "menu/widgets_draw.h"
+#include "overlay/gauges.h"
 #include "platform/platform.h"
 
 namespace {
@@ -91,7 +92,7 @@ void drawMenuPanel() {
     glColor3f(1, 1, 1);
     drawTexturedRect(tgaTexture(menu.menuBackground), {edge - 800, 0, edge, 600});
     std::tm local = localNow();
-    // The panel clock gauge rides at (edge - 142, 15) once the gauges draw it.
+    drawPanelClock(local.tm_hour, local.tm_min, local.tm_sec, edge - 142, 15);
     if (edge != 800) return;
 
     drawTabStrip();
