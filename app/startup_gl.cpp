@@ -9,7 +9,7 @@
 #include "assets/settings_file.h"
 #include "assets/textures.h"
 #include "menu/font_text.h"
-#include "menu/menu.h"
+#include "menu/menu_control.h"
 #include "platform/error_report.h"
 #include "platform/platform.h"
 #include "render/scene_light.h"
@@ -26,6 +26,7 @@ void startUp() {
     app.clientHeight = h;
     initDefaults();
     setErrorBoxHandler(platMessageBox);
+    connectMenuToPlatform();
     usePlatformSoundMixer();
     readSettingsAndScenes();
     Simulation& sim = simulation;

@@ -7,6 +7,7 @@
 #include "assets/settings_file.h"
 #include "camera/camera_state.h"
 #include "input/input_records.h"
+#include "menu/menu.h"
 #include "platform/platform.h"
 #include "render/model_geometry.h"
 #include "render/model_pose.h"
@@ -32,7 +33,7 @@ void seatBackFrame() {
 }
 
 void reloadSettingsAndModel() {
-    readSettings();
+    readSettingsAndScenes();
     Simulation& sim = simulation;
     // A model that fails to load has been reported by the loader; the program
     // goes on without it rather than ending in the middle of a session.

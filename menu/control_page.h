@@ -18,7 +18,8 @@ struct ControlSpinnerSpec {
     int left, top;
     float SimParams::*floatField;
     double SimParams::*doubleField;
-    float min, max, step;
+    double min, max;
+    float step;
 };
 
 extern const ControlSpinnerSpec kControlSpinners[kControlSpinnerCount];

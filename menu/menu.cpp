@@ -6,10 +6,12 @@
 
 #include "assets/settings_file.h"
 #include "camera/camera_state.h"
+#include "input/fighter_pose.h"
 #include "input/input_state.h"
 #include "menu/menu_control.h"
 #include "menu/scene_presets.h"
 #include "menu/scene_snapshot.h"
+#include "render/poly_model.h"
 #include "render/scene_switches.h"
 #include "sim/playback.h"
 #include "sim/simulation.h"
@@ -23,25 +25,32 @@ namespace {
 
 MenuWidgets& W = menuWidgets;
 
+uint32_t noClock() { return 0; }
+void noFollowUp(const MenuEffects&) {}
+uint32_t (*menuClock)() = noClock;
+void (*menuFollowUp)(const MenuEffects&) = noFollowUp;
+
 constexpr int kToggleSize = 30;
 constexpr int kOptionToggleX = 192;
 constexpr int kOptionToggleTop[kOptionToggleCount] = {242, 277, 312, 347, 382};
 
 void buildControlSpinners(SimParams& p) {
-    // The spinner edits the seat-back angle between -45 and 45; an angle kept
-    // as 350 is the same as -10 and must not be pulled to 45.
-    p.seatBackAngleDeg = seatBackForSpinner(p.seatBackAngleDeg);
     for (int k = 0; k < kControlSpinnerCount; ++k) {
         const ControlSpinnerSpec& s = kControlSpinners[k];
-        float min = s.min;
-        if (k == kCatapultThrustSpinner) min = (float)(totalMass(p) * kLbPerKg);
+        double min = s.min;
+        if (k == kCatapultThrustSpinner) min = totalMass(p) * kLbPerKg;
         if (s.floatField)
             setupSpinner(W.control[k], s.left, s.top, kControlSpinnerWidth, kControlSpinnerHeight, &(p.*s.floatField),
-                         min, s.max, s.step);
+                         (float)min, (float)s.max, s.step);
         else
             setupSpinner(W.control[k], s.left, s.top, kControlSpinnerWidth, kControlSpinnerHeight,
-                         &(p.*s.doubleField), (double)min, (double)s.max, s.step);
+                         &(p.*s.doubleField), min, s.max, s.step);
     }
+    // The spinner edits the seat-back angle between -45 and 45; an angle kept
+    // as 350 is the same as -10 and must not be pulled to 45.
+    ValueSpinner& seatBack = W.control[kSeatBackSpinner];
+    float angle = seatBackForSpinner(p.seatBackAngleDeg);
+    seatBack.valueFloat = angle < seatBack.minFloat ? seatBack.minFloat : (angle > seatBack.maxFloat ? seatBack.maxFloat : angle);
 }
 
 void fillSceneList() {
@@ -61,10 +70,9 @@ int clampPage(int page, int last) { return page < 1 ? 1 : (page > last ? last : 
 
 void runGraphSimulation(uint32_t nowMs) { startEjection(simulation, true, nowMs, std::rand() % 32768); }
 
-void refreshSimulationState() {
-    deriveCatapult(simulation);
-    normalizeAttitude(simulation.attitude, simulation.fighterPosition, simulation.params);
-}
+// The edited parameters take effect: derived values, the attitude brought
+// into range and the fighter model posed for it (and for the seat-back angle).
+void refreshSimulationState() { attitudeChanged(simulation, polyModel); }
 
 void releaseOnScenePage(int x, int y, uint32_t nowMs, MenuEffects& effects) {
     nameListSelect(W.sceneList, x, y, W.sceneScroll.value);
@@ -90,6 +98,19 @@ void releaseOnScenePage(int x, int y, uint32_t nowMs, MenuEffects& effects) {
 }
 
 }  // namespace
+
+void connectMenu(uint32_t (*clockMs)(), void (*followUp)(const MenuEffects&)) {
+    menuClock = clockMs ? clockMs : noClock;
+    menuFollowUp = followUp ? followUp : noFollowUp;
+}
+
+void openMenu() { openMenuAt(menuClock()); }
+void closeMenu() { closeMenuAt(menuClock()); }
+void menuMouseDown(int x, int y) { menuFollowUp(menuMouseDownAt(x, y, menuClock())); }
+void menuMouseUp(int x, int y) { menuFollowUp(menuMouseUpAt(x, y, menuClock())); }
+void menuMouseMove(int x, int y) { menuMouseMoveAt(x, y); }
+bool menuClosedMouseDown(int x, int y) { return menuClosedMouseDownAt(x, y, menuClock()); }
+bool menuClosedMouseUp(int x, int y) { return menuClosedMouseUpAt(x, y, menuClock()); }
 
 void buildMenuWidgets() {
     SimParams& p = simulation.params;

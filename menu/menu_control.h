@@ -55,6 +55,13 @@ struct MenuEffects {
     bool sceneApplied = false;  // a preset was loaded: projection and model follow
 };
 
+// The clock the parameterless entry points of menu/menu.h read, and what
+// they call for the effects that need the GL context. Until connected the
+// clock reads 0 and the effects are dropped (as in the unit tests).
+void connectMenu(uint32_t (*clockMs)(), void (*followUp)(const MenuEffects&));
+// Connects the menu to the platform's clock and the GL follow-ups.
+void connectMenuToPlatform();
+
 // Start-up state: closed on CONTROL, dialog created, backdrop chosen,
 // widgets built.
 void initMenuDefaults();

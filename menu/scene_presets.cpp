@@ -299,6 +299,9 @@ int loadScenePresetsFrom(const char* path, ScenePresetTable& table) {
     }
     readScenePresetStream(f, table);
     std::fclose(f);
+    if (table.fileHeldMore)
+        std::fprintf(stderr, "vorix: %s holds more than the scene list keeps; the file stays as it is until the list changes\n",
+                     path);
     return 1;
 }
 
@@ -330,7 +333,9 @@ bool formatScenePresets(const ScenePresetTable& table, char* out, size_t cap, si
 }
 
 bool saveScenePresetsTo(const char* path, ScenePresetTable& table) {
-    if (table.fileHeldMore && !table.changed) return false;
+    // An unchanged list is what the file already holds, or less than a file
+    // that held more than the table can keep: the file stays as it is.
+    if (!table.changed) return false;
     // Room for 100 presets of 827 values of the longest float text.
     static char text[kMaxScenePresets * (16 + kMaxPresetNameLength + kMaxPresetValues * 48) + 64];
     size_t n = 0;

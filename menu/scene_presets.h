@@ -63,14 +63,16 @@ ScenePreset* presetAt(const ScenePresetTable& table, int n);
 
 // Replaces the list with the presets of an open stream, linked in file order.
 void readScenePresetStream(std::FILE* f, ScenePresetTable& table);
-// -1 when path cannot be opened (the list is then empty), 1 otherwise.
+// -1 when path cannot be opened (the list is then empty), 1 otherwise. A file
+// that held more than the list keeps is reported on standard error.
 int loadScenePresetsFrom(const char* path, ScenePresetTable& table);
 
 // The file text of the list (empty for an empty list); false when cap is too small.
 bool formatScenePresets(const ScenePresetTable& table, char* out, size_t cap, size_t& length);
-// Writes the list to path atomically. Leaves a file alone that held more than
-// the unchanged list would write back. A failure is reported once on standard
-// error; false when nothing was written.
+// Writes the list to path atomically when it has changed since it was loaded
+// or last written: an unchanged list leaves the file as it is (it holds that
+// list already, or more than the table could keep). A failure is reported
+// once on standard error; false when nothing was written.
 bool saveScenePresetsTo(const char* path, ScenePresetTable& table);
 
 // The process-wide list and "Data/scene.ini".

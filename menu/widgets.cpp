@@ -63,7 +63,6 @@ void setupSpinner(ValueSpinner& s, int left, int top, int width, int height, flo
     s.step = step;
     s.valueFloat = target ? *target : 0.0f;
     s.valueFloat = clampTo(s.valueFloat, min, max);
-    writeTarget(s);
 }
 
 void setupSpinner(ValueSpinner& s, int left, int top, int width, int height, double* target, double min,
@@ -75,7 +74,6 @@ void setupSpinner(ValueSpinner& s, int left, int top, int width, int height, dou
     s.step = step;
     s.valueDouble = target ? *target : 0.0;
     s.valueDouble = clampTo(s.valueDouble, min, max);
-    writeTarget(s);
 }
 
 void setupSpinner(ValueSpinner& s, int left, int top, int width, int height, int* target, int min, int max,
@@ -87,7 +85,6 @@ void setupSpinner(ValueSpinner& s, int left, int top, int width, int height, int
     s.step = step;
     s.valueInt = target ? *target : 0;
     s.valueInt = clampTo(s.valueInt, min, max);
-    writeTarget(s);
 }
 
 int spinnerHitTest(const ValueSpinner& s, int x, int y) {

@@ -42,8 +42,11 @@ struct ValueSpinner {
     SpinnerArrow arrows[2];  // decrement, increment
 };
 
-// Geometry, target and range; the target is pulled into the range. The press
-// state survives a rebuild, so a click that rebuilds the menu still counts.
+// Geometry, target and range. The spinner's value is the target's, pulled
+// into the range; the target takes it when the spinner next writes (each
+// frame it is drawn, and at a click), so a value the keys set outside the
+// range stands until the page that edits it is shown. The press state
+// survives a rebuild, so a click that rebuilds the menu still counts.
 void setupSpinner(ValueSpinner& s, int left, int top, int width, int height, float* target, float min, float max,
                   float step);
 void setupSpinner(ValueSpinner& s, int left, int top, int width, int height, double* target, double min,

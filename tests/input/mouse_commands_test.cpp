@@ -6,6 +6,12 @@ namespace {
 
 class MouseTest : public InputTest {
 protected:
+    // Clicks land mid-screen, away from the MENU strip and the camera-mode spinner.
+    void SetUp() override {
+        InputTest::SetUp();
+        input.cursorX = 400;
+        input.cursorY = 300;
+    }
     unsigned click(uint32_t pressMs, uint32_t releaseMs) {
         unsigned fx = leftPressed(pressMs, r);
         return fx | leftReleased(releaseMs, r);
@@ -105,10 +111,10 @@ TEST_F(Drags, OrbitDragZoomsWithItsNearestDistance) {
     mouseDevice.relY = -30;
     camera.fighterOrbit.distance = 20.0f;
     leftPressed(1000, r);
-    mouseMoved(0, 10, r);
+    mouseMoved(200, 10, r);
     EXPECT_FLOAT_EQ(camera.fighterOrbit.distance, 6.5f);
     mouseDevice.relY = 4;
-    mouseMoved(0, 14, r);
+    mouseMoved(200, 14, r);
     EXPECT_FLOAT_EQ(camera.fighterOrbit.distance, 10.5f);
     // The frame's orbit update holds the same limit while the drag goes on.
     mouseDevice.moved = true;

@@ -81,16 +81,21 @@ TEST_F(Spinner, HoldRunsFasterTheLongerItIsHeld) {
     EXPECT_FLOAT_EQ(value, 100.0f);
 }
 
-TEST(SpinnerBuild, OutOfRangeTargetsArePulledIn) {
+TEST(SpinnerBuild, OutOfRangeTargetsArePulledInWhenTheSpinnerWrites) {
     ValueSpinner s;
     float f = 50.0f;
     setupSpinner(s, 0, 0, 24, 18, &f, -10.0f, 10.0f, 0.01f);
+    EXPECT_EQ(s.valueFloat, 10.0f);
+    EXPECT_EQ(f, 50.0f) << "the building alone leaves the target";
+    spinnerTick(s, 0);
     EXPECT_EQ(f, 10.0f);
     double d = 0.1;
     setupSpinner(s, 0, 0, 24, 18, &d, 0.3, 65.0, 0.05f);
+    spinnerTick(s, 0);
     EXPECT_EQ(d, 0.3);
     int mode = 7;
     setupSpinner(s, 666, 545, 24, 17, &mode, 0, 6, 1.0f);
+    spinnerTick(s, 0);
     EXPECT_EQ(mode, 6);
     spinnerPress(s, 680, 550, 0);  // 24 by 17: the decrement arrow spans 667 to 687
     spinnerRelease(s, 680, 550, 10);
