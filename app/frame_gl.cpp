@@ -64,7 +64,7 @@ void renderFrame() {
     // 12. Buildings (display list 999).
     drawBuildingsStep();
     // 13. Sun marker and its line to the ground.
-    drawSunMarkerStep();
+    drawSunMarkerStep(camera.eyePosition);
     // 14. Trees.
     drawTreesStep();
     // 15. Bodies of the ejection, and the sounds of what they show.

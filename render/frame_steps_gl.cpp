@@ -24,7 +24,7 @@ void drawBuildingsStep() {
     if (sceneSwitches.buildings) glCallList(kBuildingsList);
 }
 
-void drawSunMarkerStep() { drawSunStep(sceneLight); }
+void drawSunMarkerStep(const Vec3& eye) { drawSunStep(sceneLight, eye); }
 
 void drawTreesStep() {
     if (sceneSwitches.trees) drawTrees(treeTable);

@@ -22,7 +22,7 @@ void compileSunSphere() {
     gluQuadricNormals(q, GLU_SMOOTH);
     gluQuadricTexture(q, GL_TRUE);
     glNewList(sunSphereList, GL_COMPILE);
-    gluSphere(q, 5.0, 60, 60);
+    gluSphere(q, kSunMarkerRadius, 60, 60);
     glEndList();
     gluDeleteQuadric(q);
 }
@@ -80,10 +80,10 @@ void drawSunMarker(float x, float y, float z) {
     glPopMatrix();
 }
 
-void drawSunStep(const SceneLight& light) {
+void drawSunStep(const SceneLight& light, const Vec3& eye) {
     const Vec3& s = light.sunPosition;
     setEmission(1.0f, 1.0f, 0.0f);
-    drawSunMarker(s.x, s.y, s.z);
+    if (!sunBeyondFarPlane(s, eye, kSunMarkerRadius)) drawSunMarker(s.x, s.y, s.z);
     setEmission(0.0f, 0.0f, 0.0f);
     glColor3f(0.8f, 0.8f, 0.0f);
     glBegin(GL_LINES);

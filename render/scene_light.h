@@ -5,6 +5,9 @@
 #include "sim/vec3.h"
 
 constexpr int kSkyRows = 5;
+// The projection's far plane (metres), as the window sets it up.
+constexpr float kFarPlane = 350000.0f;
+constexpr float kSunMarkerRadius = 5.0f;
 // Eye altitudes per sky row, in metres.
 constexpr int kSkyRowHeightM = 10000;
 
@@ -42,5 +45,11 @@ void setupMaterial();
 void setEmission(float r, float g, float b);
 // The sun sphere at (x, y, z).
 void drawSunMarker(float x, float y, float z);
-// Frame step: the glowing sun marker and its line down to the ground.
-void drawSunStep(const SceneLight& light);
+// Frame step: the glowing sun marker and its line down to the ground. The
+// sphere is left out when it lies wholly beyond the far plane (its default
+// place, 1,244 km up): the picture is the same without its 7,200 triangles.
+void drawSunStep(const SceneLight& light, const Vec3& eye);
+
+// True when a sphere of this radius at the sun lies wholly beyond the far
+// plane seen from the eye.
+bool sunBeyondFarPlane(const Vec3& sun, const Vec3& eye, float radius);

@@ -14,3 +14,11 @@ TEST(SkyRow, RowsByEyeAltitude) {
     EXPECT_EQ(skyRow(-5.0f), 0);
     EXPECT_LT(skyRow(-10000.0f), 0);
 }
+
+TEST(SunMarker, LeftOutOnlyWhenWhollyBeyondTheFarPlane) {
+    const Vec3 sun(70.0f, 0.0f, 1244530.0f);
+    EXPECT_TRUE(sunBeyondFarPlane(sun, Vec3(-57, 0, 6), 5.0f));
+    EXPECT_FALSE(sunBeyondFarPlane(Vec3(0, 0, 349000.0f), Vec3(), 5.0f));
+    EXPECT_FALSE(sunBeyondFarPlane(Vec3(0, 0, 350003.0f), Vec3(), 5.0f));  // its near side is inside
+    EXPECT_FALSE(sunBeyondFarPlane(sun, Vec3(0, 0, 900000.0f), 5.0f));     // an eye high enough sees it
+}
