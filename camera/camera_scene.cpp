@@ -8,6 +8,7 @@
 namespace {
 
 Vec3 toVec(const double p[3]) { return Vec3((float)p[0], (float)p[1], (float)p[2]); }
+Vec3 toVec(const float p[3]) { return Vec3(p[0], p[1], p[2]); }
 
 // The pilot relative to the fighter's start: the computed samples while they
 // last, then the live descent, and the landing point once on the ground.

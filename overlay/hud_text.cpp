@@ -154,8 +154,12 @@ void buildHudFrame(const HudInputs& in, AtmosphereReadout& readout, HudFrame& f)
         const double* v;
         TrajectorySample sample;
         if (clocks.seatTime > sim.times.tMainFire + 10.0 && sim.descent.active) {
-            a = sim.descent.a;
-            v = sim.descent.v;
+            for (int k = 0; k < 3; ++k) {
+                sample.a[k] = sim.descent.a[k];
+                sample.v[k] = sim.descent.v[k];
+            }
+            a = sample.a;
+            v = sample.v;
         } else {
             sample = trajectorySample(*sim.trajectory, clock.msIndex);
             a = sample.a;

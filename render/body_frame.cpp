@@ -13,6 +13,7 @@ constexpr float kShadowRaiseM = 2.3f;
 constexpr float kSeatApartM = 1.35f;
 
 Vec3 toVec(const double p[3]) { return Vec3((float)p[0], (float)p[1], (float)p[2]); }
+Vec3 toVec(const float p[3]) { return Vec3(p[0], p[1], p[2]); }
 
 Vec3 trajectoryPosition(const Trajectory& t, long index) {
     int i = clampTrajectoryIndex(t, index);

@@ -34,6 +34,38 @@ Vec3 turnByLaunchAngles(Vec3 v, const Vec3& angles) {
     return v;
 }
 
+// angleOf, with its exact-zero case replaced by the limit it sits between:
+// a normal with no fore-aft part points straight up (270, the full weight
+// closing the canopy) or straight down (90). angleOf alone gives 0 there:
+// a flat canopy lying shut would lose its weight for a step, the rocket would
+// lift it a hair and the weight would latch it shut as fallen back.
+double canopyWeightAngle(double foreAft, double vertical) {
+    if (foreAft == 0.0 && vertical != 0.0) return vertical > 0.0 ? 270.0 : 90.0;
+    return angleOf(foreAft, vertical);
+}
+
+}  // namespace
+
+double canopyWeightForceN(float pitchDeg, const Vec3& launchAnglesDeg, float massKg) {
+    // The canopy's normal, opened by the pitch and turned by the launch
+    // angles about the forward and the lateral axis. The heading is left
+    // out: it turns the vertical plane itself, and applied here it would tilt
+    // the normal out of the fore-aft plane the angle is measured in, so an
+    // east- or westbound fighter would hold the canopy with its full weight
+    // at every pitch.
+    Vec3 normal(0.0f, 0.0f, 1.0f);
+    rotateAboutLateralAxis(normal, -pitchDeg);
+    rotateAboutForwardAxis(normal, launchAnglesDeg.x);
+    rotateAboutLateralAxis(normal, launchAnglesDeg.y);
+    // Its angle in the fore-aft vertical plane: for the level fighter with a
+    // flat canopy the term is -9.8 m cos p, the full weight when shut, none
+    // at the vertical, opening the canopy beyond it.
+    double q = canopyWeightAngle(normal.y, normal.z);
+    return std::cos((q - 270.0) * kRadPerDeg) * (-9.8) * massKg;
+}
+
+namespace {
+
 void hingedPhase(CanopyBody& b) {
     const int n = stepLimit(b);
     const double startSpeed = b.startVelocity.length();
@@ -49,19 +81,7 @@ void hingedPhase(CanopyBody& b) {
         if (!b.released) {
             double area = std::sin(p * kRadPerDeg) * b.areaM2 / 1.5;
             aeroForce = cd * density * area * startSpeed * startSpeed * 0.5 / b.massKg * b.massKg;
-            // The canopy's normal, opened by p and turned by the fighter's roll
-            // and pitch. The heading is left out: it turns the vertical plane
-            // itself, and applied here it would make the weight hold the
-            // canopy shut flying north but swing it open flying south.
-            Vec3 up(0.0f, 0.0f, 1.0f);
-            rotateAboutLateralAxis(up, -p);
-            rotateAboutForwardAxis(up, b.launchAnglesDeg.x);
-            rotateAboutLateralAxis(up, b.launchAnglesDeg.y);
-            // Its angle in the vertical plane, taken as angleOf(vertical,
-            // fore-aft): for the level fighter the weight term is then
-            // -9.8 m sin p, zero when shut and growing as the canopy opens.
-            double q = angleOf(up.z, up.y);
-            weightForce = std::cos((q - 270.0) * kRadPerDeg) * (-9.8) * b.massKg;
+            weightForce = canopyWeightForceN(p, b.launchAnglesDeg, b.massKg);
         }
 
         if (t > b.rocketBurnS) b.rocketThrustN = 0.0f;

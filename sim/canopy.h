@@ -56,6 +56,11 @@ struct CanopyLaunch {
 // body's parameter fields (mass, burn, max pitch, delay) are set by the caller.
 void launchCanopy(CanopyBody& body, const CanopyLaunch& launch);
 
+// The weight term of the hinged swing (N along the arc, positive opening)
+// at a pitch, for the canopy's launch angles (the fighter's roll and pitch
+// plus the canopy's mounting slope; the heading does not enter).
+double canopyWeightForceN(float pitchDeg, const Vec3& launchAnglesDeg, float massKg);
+
 // Sample index at canopy time t, clamped to the computed samples.
 int canopySampleIndex(const CanopyBody& body, double canopyTimeS);
 

@@ -20,23 +20,26 @@ void descentBatch(DescentState& d, long steps, const SimParams& params, const Pa
             integrateAxis(0.0, std::fabs(d.a[k]), kStepS, vertical ? kGravityStepV(kStepS) : 0.0,
                           vertical ? kGravityStepP(kStepS) : 0.0, d.v[k], d.p[k]);
         }
-        double altitude = env.fighterAltitudeM + env.mountingHeightM + d.p[2];
+        double altitude = env.fighterAltitudeM + env.mountingHeightM + (double)d.p[2];
         if (!d.landed && altitude <= 0.0) {
             d.landed = true;
             d.landingP[0] = d.p[0];
             d.landingP[1] = d.p[1];
             d.landingP[2] = d.p[2];
-            d.landingFlightTimeS = env.flightTimeS;
+            d.landingFlightTimeS = (float)env.flightTimeS;
         }
         if (d.landed) {
             double drift = 0.1 * (env.flightTimeS - d.landingFlightTimeS);
-            d.v[0] += drift;
-            d.v[1] += drift;
+            d.v[0] = (float)(d.v[0] + drift);
+            d.v[1] = (float)(d.v[1] + drift);
         }
-        double speed = std::sqrt(d.v[0] * d.v[0] + d.v[1] * d.v[1] + d.v[2] * d.v[2]);
+        const double v[3] = {d.v[0], d.v[1], d.v[2]};
+        double speed = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
         double D = dragAcceleration(params.mainChuteCd, speed, mass, main.areaM2, altitude);
-        const double sign[3] = {dragSign(d.v[0]), dragSign(d.v[1]), dragSign(d.v[2])};
-        truncatedDragVector(D, d.v, speed, sign, d.a);
+        const double sign[3] = {dragSign(v[0]), dragSign(v[1]), dragSign(v[2])};
+        double drag[3];
+        truncatedDragVector(D, v, speed, sign, drag);
+        for (int k = 0; k < 3; ++k) d.a[k] = (float)drag[k];
         d.batchAltitude[d.batchCount++] = (float)altitude;
     }
 }
@@ -48,16 +51,16 @@ void resetDescent(DescentState& d) {
     d.landed = false;
     d.batchCount = 0;
     d.seatTimeS = 0.0;
-    for (int k = 0; k < 3; ++k) d.p[k] = d.v[k] = d.a[k] = d.landingP[k] = 0.0;
-    d.landingFlightTimeS = 0.0;
+    for (int k = 0; k < 3; ++k) d.p[k] = d.v[k] = d.a[k] = d.landingP[k] = 0.0f;
+    d.landingFlightTimeS = 0.0f;
 }
 
 void beginDescent(DescentState& d, const double p[3], const double v[3], const double a[3], double seatTimeS) {
     resetDescent(d);
     for (int k = 0; k < 3; ++k) {
-        d.p[k] = p[k];
-        d.v[k] = v[k];
-        d.a[k] = a[k];
+        d.p[k] = (float)p[k];
+        d.v[k] = (float)v[k];
+        d.a[k] = (float)a[k];
     }
     d.seatTimeS = seatTimeS;
     d.active = true;

@@ -9,15 +9,17 @@ struct ParachuteModel;
 
 constexpr int kDescentBufferSteps = 1000;
 
+// The descent is held in single precision: every step reads the state back
+// from these 32-bit fields.
 struct DescentState {
     bool active = false;        // handed over from the computed run
-    double p[3] = {0, 0, 0};    // relative to the fighter's start
-    double v[3] = {0, 0, 0};
-    double a[3] = {0, 0, 0};
+    float p[3] = {0, 0, 0};     // relative to the fighter's start
+    float v[3] = {0, 0, 0};
+    float a[3] = {0, 0, 0};     // drag, whole m/s^2
     double seatTimeS = 0.0;     // seat time the state belongs to
     bool landed = false;
-    double landingP[3] = {0, 0, 0};
-    double landingFlightTimeS = 0.0;
+    float landingP[3] = {0, 0, 0};
+    float landingFlightTimeS = 0.0f;
     // Altitude of every step of the latest batch, for the drawing code.
     float batchAltitude[kDescentBufferSteps] = {};
     int32_t batchCount = 0;

@@ -27,14 +27,15 @@ void computeEmptySeat(EmptySeat& seat, const EmptySeatLaunch& l) {
     Vec3 dir((float)l.startV[0], (float)l.startV[1], (float)l.startV[2]);
     rotateRollPitchHeading(dir, seat.turnDeg, seat.turnDeg, seat.turnDeg);
 
-    double p[3] = {l.startP[0], l.startP[1], l.startP[2]};
-    double v[3] = {dir.x, dir.y, dir.z};
-    seat.px[0] = seat.px[1] = (float)p[0];
-    seat.py[0] = seat.py[1] = (float)p[1];
-    seat.pz[0] = seat.pz[1] = (float)p[2];
-    seat.vx[0] = seat.vx[1] = (float)v[0];
-    seat.vy[0] = seat.vy[1] = (float)v[1];
-    seat.vz[0] = seat.vz[1] = (float)v[2];
+    // Held in single precision: each step starts from the stored 32-bit state.
+    float p[3] = {(float)l.startP[0], (float)l.startP[1], (float)l.startP[2]};
+    float v[3] = {dir.x, dir.y, dir.z};
+    seat.px[0] = seat.px[1] = p[0];
+    seat.py[0] = seat.py[1] = p[1];
+    seat.pz[0] = seat.pz[1] = p[2];
+    seat.vx[0] = seat.vx[1] = v[0];
+    seat.vy[0] = seat.vy[1] = v[1];
+    seat.vz[0] = seat.vz[1] = v[2];
     seat.lastIndex = 1;
     seat.computed = true;
     seat.landed = false;
@@ -48,16 +49,16 @@ void computeEmptySeat(EmptySeat& seat, const EmptySeatLaunch& l) {
             integrateAxis(0.0, 0.0, kStepS, vertical ? kGravityStepV(kStepS) : 0.0,
                           vertical ? kGravityStepP(kStepS) : 0.0, v[k], p[k]);
         }
-        seat.px[i + 1] = (float)p[0];
-        seat.py[i + 1] = (float)p[1];
-        seat.pz[i + 1] = (float)p[2];
-        seat.vx[i + 1] = (float)v[0];
-        seat.vy[i + 1] = (float)v[1];
-        seat.vz[i + 1] = (float)v[2];
+        seat.px[i + 1] = p[0];
+        seat.py[i + 1] = p[1];
+        seat.pz[i + 1] = p[2];
+        seat.vx[i + 1] = v[0];
+        seat.vy[i + 1] = v[1];
+        seat.vz[i + 1] = v[2];
         seat.lastIndex = (int32_t)(i + 1);
         if (!seat.landed && l.fighterAltitudeM + l.mountingHeightM + p[2] <= 0.0) {
             seat.landed = true;
-            seat.landingPosition = Vec3((float)p[0], (float)p[1], (float)p[2]);
+            seat.landingPosition = Vec3(p[0], p[1], p[2]);
         }
         if (p[2] + l.fighterAltitudeM < -5.0 && i * kStepS > 5.0) break;
     }

@@ -77,8 +77,10 @@ inline double truncatedDrag(double component, double sign) { return std::fabs(st
 
 // The drag vector D * v / speed per axis, truncated, with the given signs.
 // Below D = 0.999 every component truncates to zero (|v_k| <= speed up to
-// rounding), so the divisions are skipped; the result is the same. Returns
-// false when the components were skipped (all of them are then zero).
+// rounding), so the divisions are skipped; the result is the same. D is never
+// negative: areas and coefficients are not (one outside every range gives no
+// drag). Returns false when the components were skipped (all of them are
+// then zero).
 inline bool truncatedDragVector(double D, const double v[3], double speed, const double sign[3], double out[3]) {
     if (speed > 0.0 && D >= 0.999) {
         for (int k = 0; k < 3; ++k) out[k] = truncatedDrag(D * v[k] / speed, sign[k]);
@@ -96,6 +98,16 @@ inline void integrateAxis(double F, double absDrag, double dt, double gv, double
     double pNext = F * dt * dt / 2.0 + (absDrag * dt * dt / 2.0 * s + (v * dt + p)) + gp;
     v = vNext;
     p = pNext;
+}
+
+// The same step for a body held in single precision (pack, empty seat,
+// descent): the sums are formed in double from the stored floats and stored
+// back rounded, so each step starts from the 32-bit state.
+inline void integrateAxis(double F, double absDrag, double dt, double gv, double gp, float& v, float& p) {
+    double vd = v, pd = p;
+    integrateAxis(F, absDrag, dt, gv, gp, vd, pd);
+    v = (float)vd;
+    p = (float)pd;
 }
 
 constexpr double kGravityStepV(double dt) { return -9.8 * dt; }

@@ -81,9 +81,7 @@ void computeSeatTrajectory(Simulation& sim, double seconds, const float v0[3], c
     const double fighterSpeedKt = sim.fighter.velocity.length() * kKtPerMs;
     const double totalMassKg = P.totalMassKg;
     const double pilotMassKg = (double)P.pilotMassKg + P.gearMassKg;
-    const double seatManArea = C.seatManAreaM2;
-    const double drogueArea = kPi * (P.drogueDiameterM / 2.0) * (P.drogueDiameterM / 2.0);
-    const double drogueSetArea = seatManArea / ((double)P.seatManCd / P.drogueCd) + drogueArea;
+    const PackageDragFigures dragFigures = packageDragFigures(P, C);
     const double burnEnd = S.tRocketFire + P.rocketBurnTimeS;
 
     double speed = length3(v0[0], v0[1], v0[2]);
@@ -125,6 +123,14 @@ void computeSeatTrajectory(Simulation& sim, double seconds, const float v0[3], c
         integrateAxis(F[0], std::fabs(curA[0]), dt, 0.0, 0.0, vx, px);
         integrateAxis(F[1], std::fabs(curA[1]), dt, 0.0, 0.0, vy, py);
         integrateAxis(F[2], std::fabs(curA[2]), dt, gv, gp, vz, pz);
+        // A state that is no longer finite has nothing left to tell (and
+        // its times and indices would be meaningless): stop at the last
+        // finite sample.
+        if (!std::isfinite(px + py + pz + vx + vy + vz)) {
+            run.diverged = true;
+            run.divergedAtS = t;
+            break;
+        }
         const long n = i + 1;
         tr.vx[n] = vx;
         tr.vy[n] = vy;
@@ -146,49 +152,30 @@ void computeSeatTrajectory(Simulation& sim, double seconds, const float v0[3], c
         speed = length3(vx, vy, vz);
 
         const DragPhase phase = dragPhase(t, Tc, S, R);
-        double area = 0.0, cd = 0.0;
-        switch (phase) {
-            case kPhaseSeatMan:
-            case kPhaseAfterDrogue:
-            case kPhaseUnsensed:
-                area = seatManArea;
-                cd = P.seatManCd;
-                break;
-            case kPhaseDrogue:
-                area = drogueSetArea;
-                cd = P.drogueCd;
-                break;
-            case kPhaseMainChute: {
-                const double tau = t - S.tMainFire;
-                if (!sim.pack.computed) launchPack(sim, baseAltitude);
-                const double stepDistance = length3(px - cur[0], py - cur[1], pz - cur[2]);
-                ChuteAreaCd chute = mainChuteInflation(sim.mainChute, sim.mainRadii, tau, stepDistance,
-                                                       speed * kKtPerMs, fighterSpeedKt);
-                area = chute.areaM2;
-                cd = chute.cd < P.seatManCd ? (double)P.seatManCd : chute.cd;
-                if (drogueActive(t, S)) {
-                    area = drogueSetArea + chute.areaM2;
-                    cd = P.drogueCd;
+        ChuteAreaCd chute{0.0, 0.0};
+        if (phase == kPhaseMainChute) {
+            const double tau = t - S.tMainFire;
+            if (!sim.pack.computed) launchPack(sim, baseAltitude);
+            const double stepDistance = length3(px - cur[0], py - cur[1], pz - cur[2]);
+            chute = mainChuteInflation(sim.mainChute, sim.mainRadii, tau, stepDistance, speed * kKtPerMs,
+                                       fighterSpeedKt);
+            LineStretch& ls = sim.lineStretch;
+            if (ls.stretched) ls.pilotDistanceM += stepDistance;
+            if (tau > 0.0 && !ls.stretched) {
+                Vec3 packAt = packPosition(sim.pack, (long)(tau * 1000.0));
+                double dx = packAt.x - px, dy = packAt.y - py, dz = packAt.z - pz;
+                if (length3(dx, dy, dz) >= C.lineLengthM && tau > 0.001) {
+                    ls.stretched = true;
+                    S.tLineStretch = i * 0.001;
+                    ls.delayS = S.tLineStretch - S.tMainFire;
+                    ls.packMinusPilot[0] = dx;
+                    ls.packMinusPilot[1] = dy;
+                    ls.packMinusPilot[2] = dz;
                 }
-                LineStretch& ls = sim.lineStretch;
-                if (ls.stretched) ls.pilotDistanceM += stepDistance;
-                if (tau > 0.0 && !ls.stretched) {
-                    Vec3 packAt = packPosition(sim.pack, (long)(tau * 1000.0));
-                    double dx = packAt.x - px, dy = packAt.y - py, dz = packAt.z - pz;
-                    if (length3(dx, dy, dz) >= C.lineLengthM && tau > 0.001) {
-                        ls.stretched = true;
-                        S.tLineStretch = i * 0.001;
-                        ls.delayS = S.tLineStretch - S.tMainFire;
-                        ls.packMinusPilot[0] = dx;
-                        ls.packMinusPilot[1] = dy;
-                        ls.packMinusPilot[2] = dz;
-                    }
-                }
-                break;
             }
-            case kPhaseRails:
-                break;
         }
+        const PhaseDrag figures = phaseDrag(phase, dragFigures, chute.areaM2, chute.cd, drogueActive(t, S));
+        const double area = figures.areaM2, cd = figures.cd;
 
         const double mass = R.seatSeparated ? pilotMassKg : totalMassKg;
         const double D = dragAcceleration(cd, speed, mass, area, packageAltitude);

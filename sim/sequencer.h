@@ -75,6 +75,47 @@ inline DragPhase dragPhase(double t, float catapultPhaseTimeS, const SequencerTi
     return phase;
 }
 
+// The package's reference figures, fixed for a run.
+struct PackageDragFigures {
+    double seatManAreaM2;
+    double seatManCd;
+    double drogueCd;
+    double drogueSetAreaM2;   // seat/man area scaled to the drogue's Cd, plus the drogue's area
+};
+
+// From the parameters: the drogue's area is pi (d / 2)^2.
+inline PackageDragFigures packageDragFigures(const SimParams& p, const SimConstants& c) {
+    const double drogueArea = kPi * (p.drogueDiameterM / 2.0) * (p.drogueDiameterM / 2.0);
+    return PackageDragFigures{c.seatManAreaM2, p.seatManCd, p.drogueCd,
+                              c.seatManAreaM2 / ((double)p.seatManCd / p.drogueCd) + drogueArea};
+}
+
+struct PhaseDrag {
+    double areaM2;
+    double cd;
+};
+
+// Reference area and drag coefficient of a phase. The main canopy's figures
+// (phase 4) come from its inflation; its Cd is raised to the seat/man's while
+// lower, and the drogue, while it still acts, adds its figures.
+inline PhaseDrag phaseDrag(DragPhase phase, const PackageDragFigures& k, double mainAreaM2, double mainCd,
+                           bool drogueActs) {
+    switch (phase) {
+        case kPhaseSeatMan:
+        case kPhaseAfterDrogue:
+        case kPhaseUnsensed:
+            return PhaseDrag{k.seatManAreaM2, k.seatManCd};
+        case kPhaseDrogue:
+            return PhaseDrag{k.drogueSetAreaM2, k.drogueCd};
+        case kPhaseMainChute:
+            if (drogueActs) return PhaseDrag{k.drogueSetAreaM2 + mainAreaM2, k.drogueCd};
+            return PhaseDrag{mainAreaM2, mainCd < k.seatManCd ? k.seatManCd : mainCd};
+        case kPhaseRails:
+            break;
+    }
+    return PhaseDrag{0.0, 0.0};
+}
+
 // Adds to the separation counter and separates the seat when it has run
 // long enough; true on the step of separation.
 inline bool updateSeparation(double t, double dragAccel, SequencerTimes& s, SequencerRun& run) {

@@ -50,6 +50,10 @@ struct SeatRunSummary {
     double endTimeS = 0.0;
     int32_t stepsRun = 0;
     bool stoppedBelowGround = false;
+    // The state stopped being finite (parameters far outside their ranges):
+    // the run stopped, the samples end at the last finite step.
+    bool diverged = false;
+    double divergedAtS = 0.0;
 };
 
 // Line stretch of the main parachute, for display and for drawing the lines.

@@ -40,8 +40,9 @@ TEST(Atmosphere, DisplayVariantAloneSetsTheReadout) {
     readout.airTemperatureC = -999.0f;
     double d = airDensityForDisplay(0.0f, readout);
     EXPECT_EQ(d, airDensity(0.0f));
-    EXPECT_NEAR(readout.airTemperatureC, 518.6 * 0.55555 - 273.1, 1e-3);
-    EXPECT_NEAR(readout.speedOfSoundMs, std::sqrt(1.4 * 1718.0 * 518.6) / 3.281, 1e-3);
+    // 518.6 R is 15.0 C; sound travels sqrt(1.4 * 1718 * 518.6) = 1116.84 ft/s there.
+    EXPECT_NEAR(readout.airTemperatureC, 15.008, 1e-3);
+    EXPECT_NEAR(readout.speedOfSoundMs, 340.397, 1e-3);
 
     AtmosphereReadout before = atmosphereReadout;
     airDensity(5000.0f);
@@ -50,9 +51,9 @@ TEST(Atmosphere, DisplayVariantAloneSetsTheReadout) {
 
 TEST(Atmosphere, EquivalentAirspeed) {
     EXPECT_DOUBLE_EQ(equivalentAirspeed(350.0, 0.0f), 350.0);
-    double keas = equivalentAirspeed(400.0, 20000.0f);
-    EXPECT_LT(keas, 400.0);
-    EXPECT_NEAR(keas, 400.0 * std::sqrt(airDensity((float)(20000.0f * 0.3048)) / airDensity(0.0f)), 1e-9);
+    // At 20000 ft the density is 0.65287 kg/m^3, 0.53336 of sea level's.
+    EXPECT_NEAR(airDensity((float)(20000.0f * 0.3048)), 0.652867, 1e-6);
+    EXPECT_NEAR(equivalentAirspeed(400.0, 20000.0f), 292.126, 1e-3);
 }
 
 TEST(Atmosphere, AngleOfQuadrants) {

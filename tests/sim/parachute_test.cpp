@@ -63,6 +63,15 @@ TEST_F(MainChute, FastPilotIsHeldAtTheReefedLength) {
     EXPECT_EQ(r.cd, main.cd);
 }
 
+TEST_F(MainChute, ReefingHoldsFrom115Knots) {
+    ParachuteModel fresh = main;
+    mainChuteInflation(main, radii, 1.0, 20.0, 115.0, 0.0);
+    EXPECT_FLOAT_EQ(main.inflation, 14.4f);
+    main = fresh;
+    mainChuteInflation(main, radii, 1.0, 20.0, 114.99, 0.0);
+    EXPECT_FLOAT_EQ(main.inflation, 20.0f);
+}
+
 TEST_F(MainChute, RadiusRecordStopsWhenFull) {
     for (int i = 0; i < kRadiusRecordCapacity + 50; ++i) mainChuteInflation(main, radii, 1.0, 0.001, 50.0, 0.0);
     EXPECT_EQ(radii.count, kRadiusRecordCapacity);

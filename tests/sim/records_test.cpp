@@ -97,12 +97,3 @@ TEST(SimRecords, AttitudeNormalisation) {
     EXPECT_NEAR(a.pitchDeg, 80.0f, 1e-3);
     EXPECT_EQ(a.rollDeg, 360.0f);
 }
-
-TEST(SimRecords, FighterGeometryDefaultsFromTheCockpitPlacement) {
-    FighterGeometry g;
-    EXPECT_EQ(g.cockpitOffset.y, 4.0f);
-    EXPECT_NEAR(g.seatMountingHeightM(), 2.3, 1e-6);
-    g.seatStartOffset.z = -0.5f;
-    EXPECT_NEAR(g.seatMountingHeightM(), 1.8, 1e-6);
-    EXPECT_EQ(&fighterGeometry, &simulation.geometry);
-}

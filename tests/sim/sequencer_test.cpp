@@ -156,10 +156,48 @@ TEST(Sequencer, SeparationCounterIsCumulative) {
     EXPECT_FALSE(updateSeparation(ms * 0.001, strong, s, run));  // only once
 }
 
+TEST(Sequencer, SeparationCountsOnlyAbove088g) {
+    SequencerTimes s;
+    SequencerRun run;
+    s.tSeparationEnable = 0.0;
+    for (int ms = 700; ms < 1000; ++ms) updateSeparation(ms * 0.001, 0.87 * 9.8, s, run);
+    EXPECT_EQ(run.separationCounterS, 0.0f);
+    updateSeparation(1.0, 0.89 * 9.8, s, run);
+    EXPECT_EQ(run.separationCounterS, 0.001f);
+}
+
 TEST(Sequencer, SeparationNeedsMoreThan064s) {
     SequencerTimes s;
     SequencerRun run;
     s.tSeparationEnable = 0.0;
     for (int ms = 1; ms <= 640; ++ms) updateSeparation(ms * 0.001, 100.0, s, run);
     EXPECT_EQ(run.separationCounterS, 0.0f);
+}
+
+TEST(Sequencer, AreaAndCdOfEachPhase) {
+    // Defaults: 0.755 m^2 at Cd 1.05; a 0.702 m drogue at Cd 1.23 makes
+    // 0.755 / (1.05 / 1.23) + pi * 0.351^2 = 1.27148 m^2.
+    SimParams params;
+    SimConstants constants;
+    FighterAttitude attitude;
+    FighterPosition position;
+    setDefaultParams(params, constants, attitude, position);
+    const PackageDragFigures fromDefaults = packageDragFigures(params, constants);
+    EXPECT_NEAR(fromDefaults.drogueSetAreaM2, 1.27148, 1e-5);
+    EXPECT_NEAR(fromDefaults.seatManCd, 1.05, 1e-6);
+    const PackageDragFigures k{0.755, 1.05, 1.23, 1.27148};
+    auto expect = [](PhaseDrag d, double area, double cd) {
+        EXPECT_DOUBLE_EQ(d.areaM2, area);
+        EXPECT_DOUBLE_EQ(d.cd, cd);
+    };
+    expect(phaseDrag(kPhaseRails, k, 9.0, 9.0, true), 0.0, 0.0);
+    for (DragPhase seatMan : {kPhaseSeatMan, kPhaseAfterDrogue, kPhaseUnsensed})
+        expect(phaseDrag(seatMan, k, 9.0, 9.0, false), 0.755, 1.05);
+    expect(phaseDrag(kPhaseDrogue, k, 9.0, 9.0, true), 1.27148, 1.23);
+    // An opening main canopy whose Cd is still below the seat/man's drags
+    // with the seat/man's; a fully open one with its own.
+    expect(phaseDrag(kPhaseMainChute, k, 2.0, 0.3, false), 2.0, 1.05);
+    expect(phaseDrag(kPhaseMainChute, k, 26.42, 1.56, false), 26.42, 1.56);
+    // While the drogue still acts, its area adds to the main canopy's.
+    expect(phaseDrag(kPhaseMainChute, k, 2.0, 0.3, true), 3.27148, 1.23);
 }
