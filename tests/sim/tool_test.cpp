@@ -1,12 +1,22 @@
-// Runs the vorix-sim binary when it has been built beside the tests.
+// Runs the vorix-sim binary built beside the tests.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
 
 #include <cstdio>
 #include <fstream>
+#include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
+
+#include "input/fighter_pose.h"
+#include "render/model_geometry.h"
+#include "render/model_pose.h"
+#include "render/poly_model.h"
+#include "tests/sim/sim_fixture.h"
+#include "tools/vorix-sim/report.h"
+#include "tools/vorix-sim/run_geometry.h"
 
 namespace {
 
@@ -74,4 +84,95 @@ TEST(VorixSimTool, WritesTheCsvThroughATemporaryFile) {
     EXPECT_FALSE(std::ifstream(path + ".tmp").good());
     std::remove(path.c_str());
     EXPECT_NE(run("--csv /nonexistent-dir/x.csv", out), 0);
+}
+
+TEST(VorixSimTool, UsesTheShippedModelUnlessToldOtherwise) {
+    if (!toolBuilt()) GTEST_SKIP() << "vorix-sim not built";
+    std::string out;
+    ASSERT_EQ(run("", out), 0);
+    EXPECT_NE(out.find("\"geometry\":{\"source\":\"" + shippedModelPath() + "\""), std::string::npos) << out;
+    EXPECT_NE(out.find("\"mountingHeightM\":2.2999999523162842,\"canopyMountPitchDeg\":6.54"), std::string::npos)
+        << out;
+    ASSERT_EQ(run("--no-model", out), 0);
+    EXPECT_NE(out.find("\"geometry\":{\"source\":\"built-in\",\"mountingHeightM\":2.2999999523162842,"
+                       "\"canopyMountPitchDeg\":0}"),
+              std::string::npos)
+        << out;
+    EXPECT_EQ(run("--model /nonexistent/poly.txt", out), 1);
+    EXPECT_TRUE(out.empty());
+}
+
+// The program's sequence: the model loaded at the start-up attitude; a
+// changed attitude normalised and the model re-posed at it (the program's
+// own re-pose); then the trigger. The tool, given the same scene on its command line, reports
+// every field the same.
+TEST(VorixSimTool, ComputesExactlyAsTheProgram) {
+    if (!toolBuilt()) GTEST_SKIP() << "vorix-sim not built";
+    const std::string modelPath = shippedModelPath();
+    static PolyModel model;
+    struct Scene {
+        const char* args;
+        std::function<void(Simulation&)> setUp;
+        bool attitudeChanged;
+    };
+    const Scene scenes[] = {
+        {"", [](Simulation&) {}, false},
+        {"--set initialTasKt=450 --set fighterAltitudeM=100",
+         [](Simulation& s) {
+             s.params.initialTasKt = 450.0f;
+             s.fighterPosition.altitude = 100.0;
+         },
+         false},
+        {"--home --set initialTasKt=400", [](Simulation& s) {
+             resetToZeroZero(s, 0);
+             s.params.initialTasKt = 400.0f;
+         }, true},
+        {"--set pitchDeg=30 --set initialTasKt=250 --set fighterAltitudeM=1000", [](Simulation& s) {
+             s.attitude.pitchDeg = 30.0f;
+             s.params.initialTasKt = 250.0f;
+             s.fighterPosition.altitude = 1000.0;
+         }, true},
+        {"--set headingDeg=-90 --set rollDeg=20 --set initialTasKt=450 --set fighterAltitudeM=100",
+         [](Simulation& s) {
+             s.attitude.headingDeg = -90.0f;
+             s.attitude.rollDeg = 20.0f;
+             s.params.initialTasKt = 450.0f;
+             s.fighterPosition.altitude = 100.0;
+         }, true},
+    };
+    for (const Scene& scene : scenes) {
+        auto sim = makeDefaultSim();
+        SeatAxes axes;
+        static PartSnapshot snapshot;
+        ASSERT_TRUE(loadFighterModel(modelPath.c_str(), model, sim->attitude.pitchDeg, sim->attitude.rollDeg,
+                                     sim->attitude.headingDeg, sim->params.seatBackAngleDeg,
+                                     (float)sim->constants.rocketCantDeg, axes, snapshot, sim->geometry));
+        scene.setUp(*sim);
+        if (scene.attitudeChanged) reposeFighter(*sim, model);
+        ejectNow(*sim);
+        GeometryUsed used;
+        used.fromModel = true;
+        used.modelPath = modelPath;
+        RunReport program = buildRunReport(*sim, used);
+        ASSERT_TRUE(program.error.empty()) << program.error;
+
+        std::string tool;
+        ASSERT_EQ(run(scene.args, tool), 0) << scene.args;
+        EXPECT_EQ(tool, program.json) << scene.args;
+    }
+}
+
+TEST(VorixSimTool, SaysWhenTheSeatNeverLeavesOrTheRunDiverges) {
+    if (!toolBuilt()) GTEST_SKIP() << "vorix-sim not built";
+    std::string out;
+    for (const char* hostile : {"--set seatManCd=1e30", "--set seatMassKg=1e-30 --set pilotMassKg=1e-30 --set gearMassKg=0"}) {
+        ASSERT_EQ(run(hostile, out), 3) << hostile;
+        EXPECT_EQ(out.rfind("{\"error\":\"the run diverged", 0), 0u) << out;
+        EXPECT_NE(out.find("\"divergedAtS\":"), std::string::npos) << out;
+        EXPECT_EQ(out.find("\"landing\""), std::string::npos) << out;
+    }
+    ASSERT_EQ(run("--set catapultOnsetRate=0", out), 3);
+    EXPECT_NE(out.find("\"error\":\"the seat never leaves the fighter"), std::string::npos) << out;
+    ASSERT_EQ(run("--set seatBackAngleDeg=0 --set catapultThrustLb=400", out), 3);
+    EXPECT_NE(out.find("\"error\":\"the seat never leaves the fighter"), std::string::npos) << out;
 }

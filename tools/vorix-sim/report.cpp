@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "sim/simulation.h"
+#include "tools/vorix-sim/run_geometry.h"
 
 std::string jsonNumber(double v) {
     if (!std::isfinite(v)) return "null";
@@ -15,65 +16,152 @@ std::string jsonNumber(double v) {
 
 namespace {
 
-// An event time is reported when it was set in this run and falls inside
-// the computed samples; otherwise it did not happen.
-std::string eventTime(double t, bool setInRun, double runEnd) {
-    if (!setInRun || !(t <= runEnd)) return "null";
-    return jsonNumber(t);
+std::string jsonString(const std::string& s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += (char)c;
+        } else if (c < 0x20) {
+            char esc[8];
+            std::snprintf(esc, sizeof esc, "\\u%04x", c);
+            out += esc;
+        } else {
+            out += (char)c;
+        }
+    }
+    return out + "\"";
 }
 
-void field(std::string& out, const char* key, const std::string& value) {
-    if (out.size() > 1) out += ",";
-    out += "\"";
-    out += key;
-    out += "\":";
-    out += value;
+// One JSON object built field by field. A number that should be there but is
+// not finite is remembered: the run's figures are then not to be trusted.
+class JsonObject {
+public:
+    void raw(const char* key, const std::string& value) {
+        text_ += text_.empty() ? "{" : ",";
+        text_ += "\"";
+        text_ += key;
+        text_ += "\":";
+        text_ += value;
+    }
+    void number(const char* key, double v) {
+        if (!std::isfinite(v) && firstNonFinite_.empty()) firstNonFinite_ = key;
+        raw(key, jsonNumber(v));
+    }
+    void nullField(const char* key) { raw(key, "null"); }
+    // A number that exists only when `present`.
+    void optional(const char* key, bool present, double v) {
+        if (present) number(key, v);
+        else nullField(key);
+    }
+    void nested(const char* key, const JsonObject& child) {
+        if (!child.firstNonFinite_.empty() && firstNonFinite_.empty())
+            firstNonFinite_ = std::string(key) + "." + child.firstNonFinite_;
+        raw(key, child.close());
+    }
+    std::string close() const { return (text_.empty() ? std::string("{") : text_) + "}"; }
+    const std::string& firstNonFinite() const { return firstNonFinite_; }
+
+private:
+    std::string text_;
+    std::string firstNonFinite_;
+};
+
+JsonObject point(double x, double y, double z) {
+    JsonObject p;
+    p.number("x", x);
+    p.number("y", y);
+    p.number("z", z);
+    return p;
+}
+
+JsonObject geometryObject(const Simulation& sim, const GeometryUsed& used) {
+    JsonObject g;
+    g.raw("source", used.fromModel ? jsonString(used.modelPath) : std::string("\"built-in\""));
+    g.number("mountingHeightM", sim.runMountingHeightM);
+    g.number("canopyMountPitchDeg", sim.geometry.canopyMountAnglesDeg.y);
+    return g;
+}
+
+// Why the run has no figures to report, or empty.
+std::string runFailure(const Simulation& sim) {
+    if (sim.catapult.strokeResult == 0)
+        return "the seat never leaves the fighter: the catapult cannot overcome the package's weight along the rails";
+    if (sim.catapult.strokeResult < 0)
+        return "the seat never leaves the fighter: the catapult stroke does not end within 600 s";
+    if (sim.run.diverged) {
+        char text[120];
+        std::snprintf(text, sizeof text, "the run diverged: its state stopped being finite at t = %.3f s",
+                      sim.run.divergedAtS);
+        return text;
+    }
+    return std::string();
+}
+
+// An event time is reported when it was set in this run and falls inside
+// the computed samples; otherwise it did not happen.
+void eventTime(JsonObject& j, const char* key, double t, bool setInRun, double runEnd) {
+    j.optional(key, setInRun && t <= runEnd, t);
+}
+
+RunReport errorReport(const Simulation& sim, const GeometryUsed& used, const std::string& error) {
+    JsonObject j;
+    j.raw("error", jsonString(error));
+    if (sim.run.diverged) j.number("divergedAtS", sim.run.divergedAtS);
+    j.nested("geometry", geometryObject(sim, used));
+    return RunReport{j.close() + "\n", error};
 }
 
 }  // namespace
 
-void writeJsonReport(const Simulation& sim, std::FILE* out) {
+RunReport buildRunReport(const Simulation& sim, const GeometryUsed& used) {
+    const std::string failure = runFailure(sim);
+    if (!failure.empty()) return errorReport(sim, used, failure);
+
     const Trajectory& tr = *sim.trajectory;
     const SequencerTimes& s = sim.times;
     const bool sensed = sim.sequencerRun.modeSensed;
     const double runEnd = tr.lastIndex * 0.001;
-    std::string j = "{";
-    field(j, "catapultPhaseTimeS", jsonNumber(sim.derived.catapultPhaseTimeS));
-    field(j, "catapultEndSpeedFtS", jsonNumber(sim.derived.catapultEndSpeedFtS));
-    field(j, "catapultG", jsonNumber(sim.derived.catapultG));
-    field(j, "gravityG", jsonNumber(sim.derived.gravityG));
-    field(j, "rocketG", jsonNumber(sim.derived.rocketG));
-    field(j, "maxDragG", jsonNumber(sim.derived.maxDragG));
-    field(j, "maxDragTimeS", jsonNumber(sim.run.largestDragTimeS));
-    field(j, "seqMode", sensed ? std::to_string(s.seqMode) : "null");
-    field(j, "tRocketFire", eventTime(s.tRocketFire, true, runEnd));
-    field(j, "tDrogueFire", eventTime(s.tDrogueFire, sensed, runEnd));
-    field(j, "tMainFire", eventTime(s.tMainFire, sensed, runEnd));
-    field(j, "tDrogueRelease", eventTime(s.tDrogueRelease, sensed, runEnd));
-    field(j, "tSeparationEnable", eventTime(s.tSeparationEnable, sensed, runEnd));
-    field(j, "tSeatManSeparation", eventTime(s.tSeatManSeparation, sim.sequencerRun.seatSeparated, runEnd));
-    field(j, "tLineStretch", eventTime(s.tLineStretch, sim.lineStretch.stretched, runEnd));
+    JsonObject j;
+    j.number("catapultPhaseTimeS", sim.derived.catapultPhaseTimeS);
+    j.number("catapultEndSpeedFtS", sim.derived.catapultEndSpeedFtS);
+    j.number("catapultG", sim.derived.catapultG);
+    j.number("gravityG", sim.derived.gravityG);
+    j.number("rocketG", sim.derived.rocketG);
+    j.number("maxDragG", sim.derived.maxDragG);
+    j.number("maxDragTimeS", sim.run.largestDragTimeS);
+    j.raw("seqMode", sensed ? std::to_string(s.seqMode) : "null");
+    eventTime(j, "tRocketFire", s.tRocketFire, true, runEnd);
+    eventTime(j, "tDrogueFire", s.tDrogueFire, sensed, runEnd);
+    eventTime(j, "tMainFire", s.tMainFire, sensed, runEnd);
+    eventTime(j, "tDrogueRelease", s.tDrogueRelease, sensed, runEnd);
+    eventTime(j, "tSeparationEnable", s.tSeparationEnable, sensed, runEnd);
+    eventTime(j, "tSeatManSeparation", s.tSeatManSeparation, sim.sequencerRun.seatSeparated, runEnd);
+    eventTime(j, "tLineStretch", s.tLineStretch, sim.lineStretch.stretched, runEnd);
     if (sim.run.landed) {
-        std::string l = "{\"x\":" + jsonNumber(sim.run.landingP[0]) + ",\"y\":" + jsonNumber(sim.run.landingP[1]) +
-                        ",\"z\":" + jsonNumber(sim.run.landingP[2]) + ",\"t\":" + jsonNumber(sim.run.landingTimeS) + "}";
-        field(j, "landing", l);
+        const double* p = sim.run.landingP;
+        JsonObject landing = point(p[0], p[1], p[2]);
+        landing.number("t", sim.run.landingTimeS);
+        j.nested("landing", landing);
     } else {
-        field(j, "landing", "null");
+        j.nullField("landing");
     }
-    field(j, "apexHeightM", jsonNumber(sim.run.apexHeightM));
-    field(j, "lastSampleTimeS", jsonNumber(runEnd));
-    field(j, "mainChuteFullyOpen", sim.mainChute.fullyOpen ? "true" : "false");
-    field(j, "mainChuteFullyOpenTauS",
-          sim.mainChute.fullyOpen ? jsonNumber(sim.mainChute.fullyOpenTime) : std::string("null"));
-    field(j, "canopyReleaseTimeS", sim.canopy.released ? jsonNumber(sim.canopy.releaseTime) : std::string("null"));
-    field(j, "emptySeatLanding",
-          sim.emptySeat.computed && sim.emptySeat.landed
-              ? "{\"x\":" + jsonNumber(sim.emptySeat.landingPosition.x) + ",\"y\":" +
-                    jsonNumber(sim.emptySeat.landingPosition.y) + ",\"z\":" +
-                    jsonNumber(sim.emptySeat.landingPosition.z) + "}"
-              : std::string("null"));
-    j += "}\n";
-    std::fputs(j.c_str(), out);
+    j.number("apexHeightM", sim.run.apexHeightM);
+    j.number("lastSampleTimeS", runEnd);
+    j.raw("mainChuteFullyOpen", sim.mainChute.fullyOpen ? "true" : "false");
+    j.optional("mainChuteFullyOpenTauS", sim.mainChute.fullyOpen, sim.mainChute.fullyOpenTime);
+    j.optional("canopyReleaseTimeS", sim.canopy.released, sim.canopy.releaseTime);
+    if (sim.emptySeat.computed && sim.emptySeat.landed) {
+        const Vec3& p = sim.emptySeat.landingPosition;
+        j.nested("emptySeatLanding", point(p.x, p.y, p.z));
+    } else {
+        j.nullField("emptySeatLanding");
+    }
+    j.nested("geometry", geometryObject(sim, used));
+
+    if (!j.firstNonFinite().empty())
+        return errorReport(sim, used, "the run diverged: " + j.firstNonFinite() + " is not finite");
+    return RunReport{j.close() + "\n", std::string()};
 }
 
 bool writeTrajectoryCsv(const Simulation& sim, const std::string& path, std::string& error) {
