@@ -32,7 +32,8 @@ struct SettingsTargets {
 // have changed since.
 struct SettingsFileState {
     bool heldMore = false;
-    char textAfterRead[192] = {};  // what writing right after the read gives
+    // What writing right after the read gives: room for the longest numbers.
+    char textAfterRead[512] = {};
     bool reportedUnwritable = false;
 };
 

@@ -117,6 +117,13 @@ TEST_F(Settings, WrittenFileReadsBackToTheSameValues) {
     EXPECT_TRUE(back.buildings);
     EXPECT_FLOAT_EQ(back.fogColor[0], 0.125f);
     EXPECT_FALSE(backState.heldMore);
+
+    // The largest colour a file can give is still written in full.
+    switches.fogColor[1] = -3.4e38f;
+    switches.skyColor[2] = 3.4e38f;
+    ASSERT_TRUE(writeSettingsFile(path.c_str(), targets, state));
+    ASSERT_TRUE(readSettingsFile(path.c_str(), {&back, &backSound}, backState));
+    EXPECT_EQ(back.fogColor[1], -3.4e38f);
 }
 
 TEST_F(Settings, DamagedFilesLoadWhatTheyCanAndStayUntilSomethingChanges) {
