@@ -14,6 +14,7 @@
 #include "render/model_geometry.h"
 #include "render/model_pose.h"
 #include "render/poly_model.h"
+#include "sim/run_analysis.h"
 #include "tests/sim/sim_fixture.h"
 #include "tools/vorix-sim/report.h"
 #include "tools/vorix-sim/run_geometry.h"
@@ -79,7 +80,7 @@ TEST(VorixSimTool, WritesTheCsvThroughATemporaryFile) {
     std::string header, first;
     std::getline(csv, header);
     std::getline(csv, first);
-    EXPECT_EQ(header, "t,px,py,pz,vx,vy,vz,ax,ay,az,phase");
+    EXPECT_EQ(header, "t,px,py,pz,vx,vy,vz,ax,ay,az,phase,spinalInputG,spinalResponseG");
     EXPECT_EQ(first.rfind("0.001,", 0), 0u);
     EXPECT_FALSE(std::ifstream(path + ".tmp").good());
     std::remove(path.c_str());
@@ -150,10 +151,12 @@ TEST(VorixSimTool, ComputesExactlyAsTheProgram) {
         scene.setUp(*sim);
         if (scene.attitudeChanged) reposeFighter(*sim, model);
         ejectNow(*sim);
+        auto analysis = std::make_unique<RunAnalysis>();
+        analyseRun(*sim, *analysis, nullptr);
         GeometryUsed used;
         used.fromModel = true;
         used.modelPath = modelPath;
-        RunReport program = buildRunReport(*sim, used);
+        RunReport program = buildRunReport(*sim, *analysis, used);
         ASSERT_TRUE(program.error.empty()) << program.error;
 
         std::string tool;

@@ -1,24 +1,32 @@
-// vorix-sim: computes one ejection exactly as the simulator does and prints
-// its figures as one JSON object.
+// vorix-sim: computes ejections exactly as the simulator does: one run as a
+// JSON object, a sweep of runs as CSV, or the minimum safe altitude over a
+// parameter as CSV and an SVG chart.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "sim/playback.h"
+#include "assets/atomic_write.h"
+#include "sim/run_analysis.h"
 #include "sim/simulation.h"
 #include "tools/vorix-sim/param_table.h"
 #include "tools/vorix-sim/report.h"
-#include "tools/vorix-sim/run_geometry.h"
+#include "tools/vorix-sim/run_point.h"
+#include "tools/vorix-sim/svg_chart.h"
+#include "tools/vorix-sim/sweep.h"
 
 namespace {
 
 void printHelp() {
     std::printf(
-        "usage: vorix-sim [--home] [--set NAME=VALUE]... [--model FILE | --no-model] [--csv FILE]\n"
-        "Computes one ejection run from the start-up parameters and prints its figures as JSON.\n"
-        "Exit status: 0 run reported, 1 file error, 2 usage error, 3 the seat never left the\n"
-        "fighter or the run diverged (the JSON then holds an \"error\" field).\n"
+        "usage: vorix-sim [--home] [--set NAME=VALUE]... [--model FILE | --no-model]\n"
+        "                 [--csv FILE | --sweep NAME=FROM:TO:STEP [--sweep ...] |\n"
+        "                  --min-safe-altitude NAME=FROM:TO:STEP [--svg FILE]] [--out FILE] [--jobs N]\n"
+        "Computes one ejection run from the start-up parameters and prints its figures as JSON,\n"
+        "or a sweep of runs as CSV. Figures are the model's, not a certification.\n"
+        "Exit status: 0 done, 1 file error, 2 usage error, 3 the seat never left the fighter\n"
+        "or the run diverged (the JSON then holds an \"error\" field).\n"
         "  --home            apply the zero-zero reset (HOME key) before the --set values\n"
         "  --set NAME=VALUE  set a parameter (repeatable); NAME is one of:\n");
     for (const char* const* n = parameterNames(); *n; ++n) std::printf("                      %s\n", *n);
@@ -27,7 +35,16 @@ void printHelp() {
         "                    from this polygon model (default: the shipped Data/poly.txt)\n"
         "  --no-model        use the built-in cockpit placement instead of a model\n"
         "  --csv FILE        write the per-millisecond trajectory (t, position, velocity,\n"
-        "                    drag acceleration, phase) to FILE\n"
+        "                    drag acceleration, phase, spinal input and response in g) to FILE\n"
+        "  --sweep NAME=FROM:TO:STEP\n"
+        "                    run every value of NAME (twice given: every pair) and write one CSV\n"
+        "                    row of figures a run\n"
+        "  --min-safe-altitude NAME=FROM:TO:STEP\n"
+        "                    for each value of NAME, the lowest fighter altitude (to 0.5 m) at which\n"
+        "                    the main parachute is fully open before touchdown, as CSV\n"
+        "  --svg FILE        with --min-safe-altitude: also draw the curve as an SVG chart\n"
+        "  --out FILE        write the sweep's CSV to FILE instead of standard output\n"
+        "  --jobs N          worker threads for sweeps (default: one per core)\n"
         "  --help            this text\n");
 }
 
@@ -37,21 +54,51 @@ int usageError(const std::string& message) {
     return 2;
 }
 
+int fileError(const std::string& message) {
+    std::fprintf(stderr, "vorix-sim: %s\n", message.c_str());
+    return 1;
+}
+
+bool takeValue(int argc, char** argv, int& i, std::string& value) {
+    if (i + 1 >= argc || !*argv[i + 1]) return false;
+    value = argv[++i];
+    return true;
+}
+
+bool writeText(const std::string& path, const std::string& text) {
+    if (path.empty()) return std::fputs(text.c_str(), stdout) >= 0;
+    return writeFileAtomic(path.c_str(), text.data(), text.size());
+}
+
+// The conditions every point of a sweep shares, for the chart.
+std::string conditions(const RunSetup& setup) {
+    std::string s = setup.home ? "HOME values" : "Start-up values";
+    for (const auto& a : setup.sets) s += ", " + a.first + " = " + a.second;
+    s += setup.geometry.fromModel ? "; geometry of " + setup.geometry.modelPath : "; built-in geometry";
+    return s;
+}
+
+RunAnalysis analysis;
+SpinalSeries spinalSeries;
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    bool home = false;
-    std::string csvPath;
+    RunSetup setup;
     GeometryChoice geometryChoice;
-    std::vector<std::pair<std::string, std::string>> sets;
+    std::string csvPath, outPath, svgPath, value;
+    std::vector<SweepAxis> sweeps;
+    SweepAxis safeAxis;
+    bool safeSearch = false;
+    int workers = defaultWorkerCount();
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
+        std::string error;
         if (arg == "--help" || arg == "-h") {
             printHelp();
             return 0;
         } else if (arg == "--home") {
-            home = true;
-            geometryChoice.attitudeChanged = true;
+            setup.home = true;
         } else if (arg == "--set" || arg.rfind("--set=", 0) == 0) {
             std::string assignment;
             if (arg == "--set") {
@@ -62,49 +109,71 @@ int main(int argc, char** argv) {
             }
             size_t eq = assignment.find('=');
             if (eq == std::string::npos || eq == 0) return usageError("--set needs NAME=VALUE, got '" + assignment + "'");
-            sets.emplace_back(assignment.substr(0, eq), assignment.substr(eq + 1));
-            const std::string& name = sets.back().first;
-            if (name == "headingDeg" || name == "pitchDeg" || name == "rollDeg") geometryChoice.attitudeChanged = true;
+            setup.sets.emplace_back(assignment.substr(0, eq), assignment.substr(eq + 1));
+            // Refused values are reported before anything runs.
+            if (!setParameterByName(simulation, setup.sets.back().first, setup.sets.back().second, error))
+                return usageError(error);
         } else if (arg == "--csv") {
-            if (i + 1 >= argc) return usageError("--csv needs a file name");
-            csvPath = argv[++i];
-            if (csvPath.empty()) return usageError("--csv needs a file name");
+            if (!takeValue(argc, argv, i, csvPath)) return usageError("--csv needs a file name");
+        } else if (arg == "--out") {
+            if (!takeValue(argc, argv, i, outPath)) return usageError("--out needs a file name");
+        } else if (arg == "--svg") {
+            if (!takeValue(argc, argv, i, svgPath)) return usageError("--svg needs a file name");
         } else if (arg == "--model") {
-            if (i + 1 >= argc || !*argv[i + 1]) return usageError("--model needs a file name");
-            geometryChoice.modelPath = argv[++i];
+            if (!takeValue(argc, argv, i, geometryChoice.modelPath)) return usageError("--model needs a file name");
             geometryChoice.useModel = true;
         } else if (arg == "--no-model") {
             geometryChoice.useModel = false;
+        } else if (arg == "--sweep") {
+            if (!takeValue(argc, argv, i, value)) return usageError("--sweep needs NAME=FROM:TO:STEP");
+            SweepAxis axis;
+            if (!parseSweepAxis(value, axis, error)) return usageError(error);
+            sweeps.push_back(axis);
+            if (sweeps.size() > 2) return usageError("at most two --sweep");
+        } else if (arg == "--min-safe-altitude") {
+            if (!takeValue(argc, argv, i, value)) return usageError("--min-safe-altitude needs NAME=FROM:TO:STEP");
+            if (!parseSweepAxis(value, safeAxis, error)) return usageError(error);
+            if (safeAxis.name == "fighterAltitudeM") return usageError("the altitude is what --min-safe-altitude finds");
+            safeSearch = true;
+        } else if (arg == "--jobs") {
+            if (!takeValue(argc, argv, i, value)) return usageError("--jobs needs a number");
+            char* end = nullptr;
+            long n = std::strtol(value.c_str(), &end, 10);
+            if (*end != '\0' || n < 1 || n > 64) return usageError("--jobs needs a number from 1 to 64");
+            workers = (int)n;
         } else {
             return usageError("unknown option '" + arg + "'");
         }
     }
+    if (safeSearch && !sweeps.empty()) return usageError("--sweep and --min-safe-altitude do not go together");
+    const bool many = safeSearch || !sweeps.empty();
+    if (many && !csvPath.empty()) return usageError("--csv belongs to a single run");
+    if (!many && !outPath.empty()) return usageError("--out belongs to --sweep and --min-safe-altitude");
+    if (!safeSearch && !svgPath.empty()) return usageError("--svg belongs to --min-safe-altitude");
+
+    std::string error;
+    if (!loadRunModel(geometryChoice, setup.geometry, error)) return fileError(error);
+
+    if (!sweeps.empty()) {
+        std::string csv;
+        if (!sweepCsv(setup, sweeps, workers, csv, error)) return usageError(error);
+        if (!writeText(outPath, csv)) return fileError("cannot write " + outPath);
+        return 0;
+    }
+    if (safeSearch) {
+        std::vector<SafeAltitude> points;
+        if (!minSafeAltitudes(setup, safeAxis, workers, points, error)) return usageError(error);
+        if (!writeText(outPath, safeAltitudeCsv(safeAxis, points))) return fileError("cannot write " + outPath);
+        if (!svgPath.empty() && !writeText(svgPath, safeAltitudeSvg(safeAxis, points, conditions(setup))))
+            return fileError("cannot write " + svgPath);
+        return 0;
+    }
 
     Simulation& sim = simulation;
-    setDefaults(sim);
-    if (home) resetToZeroZero(sim, 0);
-    for (const auto& s : sets) {
-        std::string error;
-        if (!setParameterByName(sim, s.first, s.second, error)) return usageError(error);
-    }
-
-    GeometryUsed geometry;
-    std::string error;
-    if (!prepareRunGeometry(sim, geometryChoice, geometry, error)) {
-        std::fprintf(stderr, "vorix-sim: %s\n", error.c_str());
-        return 1;
-    }
-
-    // The empty seat's turn comes from the random generator in the program;
-    // the tool uses the middle of its range so its output is repeatable.
-    startEjection(sim, false, 0, 25);
-    RunReport report = buildRunReport(sim, geometry);
+    if (!computeRun(sim, analysis, &spinalSeries, setup, Assignments(), error)) return usageError(error);
+    RunReport report = buildRunReport(sim, analysis, setup.geometry);
     std::fputs(report.json.c_str(), stdout);
-
-    if (!csvPath.empty() && !writeTrajectoryCsv(sim, csvPath, error)) {
-        std::fprintf(stderr, "vorix-sim: %s\n", error.c_str());
-        return 1;
-    }
+    if (!csvPath.empty() && !writeTrajectoryCsv(sim, spinalSeries, csvPath, error)) return fileError(error);
     if (!report.error.empty()) {
         std::fprintf(stderr, "vorix-sim: %s\n", report.error.c_str());
         return 3;

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "sim/run_analysis.h"
 #include "sim/simulation.h"
+#include "sim/spine_model.h"
 #include "tools/vorix-sim/run_geometry.h"
 
 std::string jsonNumber(double v) {
@@ -83,7 +85,8 @@ JsonObject geometryObject(const Simulation& sim, const GeometryUsed& used) {
     return g;
 }
 
-// Why the run has no figures to report, or empty.
+}  // namespace
+
 std::string runFailure(const Simulation& sim) {
     if (sim.catapult.strokeResult == 0)
         return "the seat never leaves the fighter: the catapult cannot overcome the package's weight along the rails";
@@ -97,6 +100,8 @@ std::string runFailure(const Simulation& sim) {
     }
     return std::string();
 }
+
+namespace {
 
 // An event time is reported when it was set in this run and falls inside
 // the computed samples; otherwise it did not happen.
@@ -114,7 +119,7 @@ RunReport errorReport(const Simulation& sim, const GeometryUsed& used, const std
 
 }  // namespace
 
-RunReport buildRunReport(const Simulation& sim, const GeometryUsed& used) {
+RunReport buildRunReport(const Simulation& sim, const RunAnalysis& analysis, const GeometryUsed& used) {
     const std::string failure = runFailure(sim);
     if (!failure.empty()) return errorReport(sim, used, failure);
 
@@ -157,6 +162,25 @@ RunReport buildRunReport(const Simulation& sim, const GeometryUsed& used) {
     } else {
         j.nullField("emptySeatLanding");
     }
+    j.number("dri", analysis.dri);
+    j.number("driTimeS", analysis.driTimeS);
+    j.number("driLimit", kDriLimit);
+    j.raw("spinalRiskRaised", analysis.spinalRiskRaised ? "true" : "false");
+    j.optional("fullyOpenTimeS", analysis.fullyOpen, analysis.fullyOpenTimeS);
+    j.optional("fullyOpenHeightM", analysis.fullyOpen, analysis.fullyOpenHeightM);
+    if (analysis.touchdown.reached) {
+        const Touchdown& td = analysis.touchdown;
+        JsonObject t;
+        t.number("timeS", td.timeS);
+        t.number("verticalSpeedMs", td.verticalSpeedMs);
+        t.number("horizontalSpeedMs", td.horizontalSpeedMs);
+        t.number("x", td.position[0]);
+        t.number("y", td.position[1]);
+        j.nested("touchdown", t);
+    } else {
+        j.nullField("touchdown");
+    }
+    j.raw("chuteOpenBeforeTouchdown", analysis.chuteOpenBeforeTouchdown ? "true" : "false");
     j.nested("geometry", geometryObject(sim, used));
 
     if (!j.firstNonFinite().empty())
@@ -164,7 +188,47 @@ RunReport buildRunReport(const Simulation& sim, const GeometryUsed& used) {
     return RunReport{j.close() + "\n", std::string()};
 }
 
-bool writeTrajectoryCsv(const Simulation& sim, const std::string& path, std::string& error) {
+namespace {
+
+std::string flatNumber(double v) { return std::isfinite(v) ? jsonNumber(v) : std::string(); }
+
+std::string flatBool(bool b) { return b ? "true" : "false"; }
+
+}  // namespace
+
+void flatRunFigures(const Simulation& sim, const RunAnalysis& a, FigureRow& row) {
+    row.clear();
+    const std::string failure = runFailure(sim);
+    const bool ok = failure.empty();
+    const bool sensed = sim.sequencerRun.modeSensed;
+    const double runEnd = sim.trajectory->lastIndex * 0.001;
+    auto number = [&](const char* key, bool present, double v) {
+        row.emplace_back(key, ok && present ? flatNumber(v) : std::string());
+    };
+    row.emplace_back("seqMode", ok && sensed ? std::to_string(sim.times.seqMode) : std::string());
+    number("catapultPhaseTimeS", true, sim.derived.catapultPhaseTimeS);
+    number("catapultEndSpeedFtS", true, sim.derived.catapultEndSpeedFtS);
+    number("maxDragG", true, sim.derived.maxDragG);
+    number("maxDragTimeS", true, sim.run.largestDragTimeS);
+    number("apexHeightM", true, sim.run.apexHeightM);
+    number("canopyReleaseTimeS", sim.canopy.released, sim.canopy.releaseTime);
+    number("tMainFire", sensed && sim.times.tMainFire <= runEnd, sim.times.tMainFire);
+    number("tSeatManSeparation", sim.sequencerRun.seatSeparated && sim.times.tSeatManSeparation <= runEnd,
+           sim.times.tSeatManSeparation);
+    number("dri", true, a.dri);
+    number("driTimeS", true, a.driTimeS);
+    row.emplace_back("spinalRiskRaised", ok ? flatBool(a.spinalRiskRaised) : std::string());
+    number("fullyOpenTimeS", a.fullyOpen, a.fullyOpenTimeS);
+    number("fullyOpenHeightM", a.fullyOpen, a.fullyOpenHeightM);
+    number("touchdownTimeS", a.touchdown.reached, a.touchdown.timeS);
+    number("touchdownVerticalSpeedMs", a.touchdown.reached, a.touchdown.verticalSpeedMs);
+    number("touchdownHorizontalSpeedMs", a.touchdown.reached, a.touchdown.horizontalSpeedMs);
+    row.emplace_back("chuteOpenBeforeTouchdown", ok ? flatBool(a.chuteOpenBeforeTouchdown) : std::string());
+    row.emplace_back("error", failure);
+}
+
+bool writeTrajectoryCsv(const Simulation& sim, const SpinalSeries& spine, const std::string& path,
+                        std::string& error) {
     const std::string tmp = path + ".tmp";
     std::FILE* f = std::fopen(tmp.c_str(), "w");
     if (!f) {
@@ -172,11 +236,12 @@ bool writeTrajectoryCsv(const Simulation& sim, const std::string& path, std::str
         return false;
     }
     const Trajectory& tr = *sim.trajectory;
-    bool ok = std::fputs("t,px,py,pz,vx,vy,vz,ax,ay,az,phase\n", f) >= 0;
+    bool ok = std::fputs("t,px,py,pz,vx,vy,vz,ax,ay,az,phase,spinalInputG,spinalResponseG\n", f) >= 0;
     for (int i = 1; ok && i <= tr.lastIndex; ++i) {
-        ok = std::fprintf(f, "%.3f,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%d\n", i * 0.001, tr.px[i],
-                          tr.py[i], tr.pz[i], tr.vx[i], tr.vy[i], tr.vz[i], tr.ax[i], tr.ay[i], tr.az[i],
-                          (int)tr.phase[i]) > 0;
+        const bool spinal = i < spine.count;
+        ok = std::fprintf(f, "%.3f,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%d,%.9g,%.9g\n", i * 0.001,
+                          tr.px[i], tr.py[i], tr.pz[i], tr.vx[i], tr.vy[i], tr.vz[i], tr.ax[i], tr.ay[i], tr.az[i],
+                          (int)tr.phase[i], spinal ? spine.inputG[i] : 0.0, spinal ? spine.responseG[i] : 0.0) > 0;
     }
     if (std::fclose(f) != 0) ok = false;
     if (!ok) {

@@ -41,21 +41,20 @@ std::string shippedModelPath() {
     return kShippedModel;
 }
 
-bool prepareRunGeometry(Simulation& sim, const GeometryChoice& choice, GeometryUsed& used, std::string& error) {
-    // A changed attitude is normalised (HOME, the keys, the menu, a loaded
-    // preset) and the model re-posed at it; the start-up attitude is not
-    // touched before the first run.
-    if (choice.attitudeChanged) normalizeAttitude(sim.attitude, sim.fighterPosition, sim.params);
-    used.fromModel = false;
-    used.modelPath.clear();
+bool loadRunModel(const GeometryChoice& choice, GeometryUsed& used, std::string& error) {
+    used = GeometryUsed();
     if (!choice.useModel) return true;
-
     const std::string path = choice.modelPath.empty() ? shippedModelPath() : choice.modelPath;
+    // Posed as the program's start-up poses it: start-up attitude and seat back.
+    SimParams params;
+    SimConstants constants;
+    FighterAttitude attitude;
+    FighterPosition position;
+    setDefaultParams(params, constants, attitude, position);
     SeatAxes axes;
-    FighterGeometry geometry = sim.geometry;
-    if (!loadFighterModel(path.c_str(), runModel, sim.attitude.pitchDeg, sim.attitude.rollDeg,
-                          sim.attitude.headingDeg, sim.params.seatBackAngleDeg, (float)sim.constants.rocketCantDeg,
-                          axes, runSnapshot, geometry)) {
+    FighterGeometry geometry;
+    if (!loadFighterModel(path.c_str(), runModel, attitude.pitchDeg, attitude.rollDeg, attitude.headingDeg,
+                          params.seatBackAngleDeg, (float)constants.rocketCantDeg, axes, runSnapshot, geometry)) {
         error = "cannot read the fighter model " + path + " (--model FILE chooses one, --no-model uses the built-in geometry)";
         return false;
     }
@@ -63,8 +62,15 @@ bool prepareRunGeometry(Simulation& sim, const GeometryChoice& choice, GeometryU
         error = "the fighter model " + path + " has no fighter, canopy and seat parts";
         return false;
     }
-    sim.geometry = geometry;
     used.fromModel = true;
     used.modelPath = path;
+    used.model = &runModel;
     return true;
+}
+
+void applyRunGeometry(Simulation& sim, const GeometryUsed& used, bool attitudeChanged) {
+    if (attitudeChanged) normalizeAttitude(sim.attitude, sim.fighterPosition, sim.params);
+    if (!used.model) return;
+    const FighterAttitude& a = sim.attitude;
+    fillFighterGeometry(*used.model, a.pitchDeg, a.rollDeg, a.headingDeg, sim.geometry);
 }

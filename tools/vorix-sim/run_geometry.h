@@ -4,31 +4,33 @@
 
 #include <string>
 
+struct PolyModel;
 struct Simulation;
 
 struct GeometryChoice {
     bool useModel = true;
     std::string modelPath;   // empty: the shipped "Data/poly.txt"
-    // The attitude was changed from the start-up one (HOME or an angle set):
-    // the program then normalises it and re-poses the model. Left at start-up,
-    // the model stays posed at the start-up angles (0, not the normalised 360)
-    // until the run starts.
-    bool attitudeChanged = false;
 };
 
-// What the run used, for the report.
+// What the runs use, for the report. model is null for the built-in geometry.
 struct GeometryUsed {
     bool fromModel = false;
     std::string modelPath;
+    const PolyModel* model = nullptr;
 };
 
 // The shipped model: "Data/poly.txt" in the working directory as the program
 // reads it, else beside the executable (a build folder run from elsewhere).
 std::string shippedModelPath();
 
+// Loads the chosen model once (posed as at start-up). False with a message
+// when it cannot be read or lacks the fighter, canopy or seat part.
+bool loadRunModel(const GeometryChoice& choice, GeometryUsed& used, std::string& error);
+
 // Fills sim's geometry from the model posed at the fighter's attitude as the
-// program holds it when the run is triggered (normalised first when it was
-// changed). With the built-in choice the geometry record keeps its defaults.
-// False with a message when the model cannot be read or lacks the fighter,
-// canopy or seat part.
-bool prepareRunGeometry(Simulation& sim, const GeometryChoice& choice, GeometryUsed& used, std::string& error);
+// program holds it when the run is triggered: a changed attitude (HOME or an
+// angle set) is normalised first, as the program does before it re-poses the
+// model; the start-up attitude is left as it is (0, not the normalised 360)
+// until the run starts. Without a model the geometry keeps its defaults.
+// Reads the model only, so runs on several threads may share it.
+void applyRunGeometry(Simulation& sim, const GeometryUsed& used, bool attitudeChanged);

@@ -1,0 +1,71 @@
+#include "sim/spine_model.h"
+
+#include <cmath>
+
+// Exact solution over one step: with the input a0 + s t the response is the
+// particular part A + B t (B = s / w^2, A = a0 / w^2 - 2 z s / w^3) plus a
+// free damped oscillation, which the step's decay, cosine and sine carry.
+SpineModel::SpineModel(double stepS) : h_(stepS) {
+    dampedOmega_ = kSpineOmega * std::sqrt(1.0 - kSpineDamping * kSpineDamping);
+    decay_ = std::exp(-kSpineDamping * kSpineOmega * h_);
+    cosine_ = std::cos(dampedOmega_ * h_);
+    sine_ = std::sin(dampedOmega_ * h_);
+}
+
+void SpineModel::settle(double a) {
+    x_ = a / (kSpineOmega * kSpineOmega);
+    v_ = 0.0;
+}
+
+void SpineModel::advance(double a0, double a1) {
+    const double w = kSpineOmega, z = kSpineDamping;
+    const double slope = (a1 - a0) / h_;
+    const double B = slope / (w * w);
+    const double A = a0 / (w * w) - 2.0 * z * slope / (w * w * w);
+    const double e0 = x_ - A, de0 = v_ - B;
+    const double k = (de0 + z * w * e0) / dampedOmega_;
+    const double c = e0 * cosine_ + k * sine_;
+    const double e1 = decay_ * c;
+    const double de1 = decay_ * (-z * w * c + dampedOmega_ * (k * cosine_ - e0 * sine_));
+    x_ = e1 + A + B * h_;
+    v_ = de1 + B;
+}
+
+DriTracker::DriTracker(double sampleStepS, int substeps)
+    : model_(sampleStepS / (substeps > 0 ? substeps : 1)), sampleStep_(sampleStepS),
+      substeps_(substeps > 0 ? substeps : 1) {}
+
+void DriTracker::start(double firstSample, double timeS) {
+    model_.settle(firstSample);
+    previous_ = firstSample;
+    startTime_ = timeS;
+    samples_ = 0;
+    peak_.dri = model_.responseG();
+    peak_.timeS = timeS;
+}
+
+double DriTracker::next(double sample) {
+    const double sub = sampleStep_ / substeps_;
+    const double from = startTime_ + samples_ * sampleStep_;
+    for (int k = 0; k < substeps_; ++k) {
+        const double a0 = previous_ + (sample - previous_) * k / substeps_;
+        const double a1 = previous_ + (sample - previous_) * (k + 1) / substeps_;
+        model_.advance(a0, a1);
+        const double r = model_.responseG();
+        if (r > peak_.dri) {
+            peak_.dri = r;
+            peak_.timeS = from + (k + 1) * sub;
+        }
+    }
+    previous_ = sample;
+    ++samples_;
+    return model_.responseG();
+}
+
+DriPeak driOfSamples(const double* samples, long count, double sampleStepS, int substeps) {
+    DriTracker tracker(sampleStepS, substeps);
+    if (count <= 0) return DriPeak();
+    tracker.start(samples[0], 0.0);
+    for (long i = 1; i < count; ++i) tracker.next(samples[i]);
+    return tracker.peak();
+}

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "sim/run_analysis.h"
+#include "sim/spine_model.h"
+#include "tests/sim/sim_fixture.h"
+
+namespace {
+
+// A step of `g` g from rest (the first sample 0), sampled at dt for `s` seconds.
+std::vector<double> step(double g, double dt, double s) {
+    std::vector<double> a((size_t)(s / dt) + 1, g * kDriGravity);
+    a[0] = 0.0;
+    return a;
+}
+
+std::unique_ptr<RunAnalysis> analysed(Simulation& sim, SpinalSeries* series = nullptr, int substeps = kSpineSubsteps) {
+    auto out = std::make_unique<RunAnalysis>();
+    analyseRun(sim, *out, series, substeps);
+    return out;
+}
+
+}  // namespace
+
+// The step response of a spring-damper overshoots by exp(-z pi / sqrt(1 -
+// z^2)) = 0.48574 at z = 0.224: 10 g gives 14.857, at half the damped period.
+TEST(SpineModel, TenGStepFromRest) {
+    std::vector<double> a = step(10.0, 0.001, 0.3);
+    DriPeak p = driOfSamples(a.data(), (long)a.size(), 0.001, kSpineSubsteps);
+    EXPECT_NEAR(p.dri, 14.857, 0.002);
+    const double halfPeriod = 3.14159265358979 / (52.9 * std::sqrt(1.0 - 0.224 * 0.224));
+    EXPECT_NEAR(p.timeS, halfPeriod + 0.0005, 0.001);
+}
+
+// A short pulse acts as an impulse: DRI = 3.96 per m/s of velocity change.
+TEST(SpineModel, ShortPulseFollowsTheImpulseRule) {
+    const double dt = 0.0001;
+    std::vector<double> a(2000, 0.0);
+    for (int i = 1; i <= 20; ++i) a[i] = 500.0;  // 2 ms of 500 m/s^2
+    DriPeak p = driOfSamples(a.data(), (long)a.size(), dt, kSpineSubsteps);
+    EXPECT_NEAR(p.dri, 3.96, 0.02);
+}
+
+TEST(SpineModel, SittingStillIsTheEquilibrium) {
+    std::vector<double> a(500, 9.32);
+    DriPeak p = driOfSamples(a.data(), (long)a.size(), 0.001, kSpineSubsteps);
+    EXPECT_NEAR(p.dri, 9.32 / kDriGravity, 1e-12);
+}
+
+// What the seat pan reads: sitting, the cosine of the 18 degree seat back;
+// on the rails after the onset, the stroke's 156.894 m/s^2 plus 9.8 cos 18.
+TEST(RunAnalysis, SpinalInputOfTheDefaultRun) {
+    auto sim = makeDefaultSim();
+    ejectNow(*sim);
+    EXPECT_NEAR(spinalInput(*sim, 0) / kDriGravity, 9.8 * std::cos(18.0 * 3.14159265358979 / 180.0) / kDriGravity,
+                1e-6);
+    EXPECT_NEAR(spinalInput(*sim, 160), 156.894 + 9.3204, 0.01);
+    // Coasting after the burn with no drag yet: weightless.
+    auto series = std::make_unique<SpinalSeries>();
+    auto a = analysed(*sim, series.get());
+    EXPECT_EQ(series->count, sim->trajectory->lastIndex + 1);
+    EXPECT_FLOAT_EQ(series->inputG[160], (float)(spinalInput(*sim, 160) / kDriGravity));
+    EXPECT_NEAR(series->responseG[0], 0.9504, 1e-4);
+
+    // Banked on its side the seat's up axis is level: nothing along the spine.
+    auto banked = makeDefaultSim();
+    banked->attitude.rollDeg = 90.0f;
+    ejectNow(*banked);
+    EXPECT_NEAR(spinalInput(*banked, 0), 0.0, 1e-5);
+}
+
+TEST(RunAnalysis, DefaultRunFigures) {
+    auto sim = makeDefaultSim();
+    ejectNow(*sim);
+    auto a = analysed(*sim);
+    // The catapult's 17 g with its 0.15 s onset: close to the limit.
+    EXPECT_GT(a->dri, 15.0);
+    EXPECT_LT(a->dri, 20.0);
+    EXPECT_GT(a->driTimeS, 0.1);
+    EXPECT_LT(a->driTimeS, 0.25);
+    EXPECT_EQ(a->spinalRiskRaised, a->dri > 18.0);
+    EXPECT_EQ(a->peakDragG, sim->derived.maxDragG);
+    EXPECT_EQ(a->heightGainedM, sim->run.apexHeightM);
+    ASSERT_TRUE(a->fullyOpen);
+    EXPECT_NEAR(a->fullyOpenTimeS, sim->times.tMainFire + sim->mainChute.fullyOpenTime, 1e-6);
+    EXPECT_GT(a->fullyOpenHeightM, 10.0);
+    // Carried to the ground: the descent lands at 7.3 m below the seat's
+    // start, sinking at the rate where the drag reaches 10 m/s^2 (6.54 m/s).
+    ASSERT_TRUE(a->touchdown.reached);
+    EXPECT_GT(a->touchdown.timeS, sim->run.endTimeS);
+    EXPECT_NEAR(a->touchdown.position[2], -7.3, 0.01);
+    EXPECT_NEAR(a->touchdown.verticalSpeedMs, 6.54, 0.02);
+    EXPECT_TRUE(a->chuteOpenBeforeTouchdown);
+    // The played descent is not touched.
+    EXPECT_FALSE(sim->descent.active);
+}
+
+// Halving the integration step changes the DRI by far less than 0.1 %.
+TEST(RunAnalysis, DriDoesNotDependOnTheStep) {
+    auto sim = makeDefaultSim();
+    ejectNow(*sim);
+    auto coarse = analysed(*sim, nullptr, kSpineSubsteps);
+    auto fine = analysed(*sim, nullptr, 2 * kSpineSubsteps);
+    EXPECT_LT(std::fabs(fine->dri - coarse->dri) / fine->dri, 0.001);
+    EXPECT_NEAR(fine->driTimeS, coarse->driTimeS, 0.001);
+}
+
+TEST(RunAnalysis, TouchdownInsideTheWindowIsTheRunsLanding) {
+    auto sim = makeDefaultSim();
+    resetToZeroZero(*sim, 0);
+    sim->params.rocketThrustLb = 0.0f;
+    ejectNow(*sim);
+    ASSERT_TRUE(sim->run.landed);
+    auto a = analysed(*sim);
+    ASSERT_TRUE(a->touchdown.reached);
+    EXPECT_EQ(a->touchdown.timeS, sim->run.landingTimeS);
+    EXPECT_EQ(a->touchdown.position[2], sim->run.landingP[2]);
+    EXPECT_GT(a->touchdown.verticalSpeedMs, 0.0);
+}
+
+TEST(RunAnalysis, PackageThatNeverReachesTheGround) {
+    auto sim = makeDefaultSim();
+    sim->fighterPosition.altitude = 2000000.0;  // the main parachute never fires
+    ejectNow(*sim);
+    auto a = analysed(*sim);
+    EXPECT_FALSE(a->touchdown.reached);
+    EXPECT_FALSE(a->fullyOpen);
+    EXPECT_FALSE(a->chuteOpenBeforeTouchdown);
+
+    auto quick = makeDefaultSim();
+    startEjection(*quick, true, 0, 25);  // 7 s: neither the ground nor the window's end
+    EXPECT_FALSE(analysed(*quick)->touchdown.reached);
+}
+
+// Sinking at 100 ft/s 20 m above the ground, the seat is on the ground
+// before the main parachute has opened.
+TEST(RunAnalysis, TooLowForTheParachute) {
+    auto sim = makeDefaultSim();
+    sim->fighterPosition.altitude = 20.0;
+    sim->params.sinkRateFtS = 100.0f;
+    ejectNow(*sim);
+    auto a = analysed(*sim);
+    ASSERT_TRUE(a->touchdown.reached);
+    EXPECT_FALSE(a->chuteOpenBeforeTouchdown);
+    EXPECT_GT(a->touchdown.verticalSpeedMs, 10.0);
+}
