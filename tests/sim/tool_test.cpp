@@ -4,11 +4,13 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "input/fighter_pose.h"
 #include "render/model_geometry.h"
@@ -178,4 +180,34 @@ TEST(VorixSimTool, SaysWhenTheSeatNeverLeavesOrTheRunDiverges) {
     EXPECT_NE(out.find("\"error\":\"the seat never leaves the fighter"), std::string::npos) << out;
     ASSERT_EQ(run("--set seatBackAngleDeg=0 --set catapultThrustLb=400", out), 3);
     EXPECT_NE(out.find("\"error\":\"the seat never leaves the fighter"), std::string::npos) << out;
+}
+
+// One row a grid point, each the single run with the same values.
+TEST(VorixSimTool, SweepRowsAreTheSingleRuns) {
+    if (!toolBuilt()) GTEST_SKIP() << "vorix-sim not built";
+    std::string csv;
+    ASSERT_EQ(run("--set fighterAltitudeM=30 --sweep initialTasKt=0:300:150 --sweep sinkRateFtS=0:40:40 --jobs 2", csv), 0);
+    std::istringstream lines(csv);
+    std::string header, row;
+    std::getline(lines, header);
+    EXPECT_EQ(header.rfind("initialTasKt,sinkRateFtS,seqMode,", 0), 0u) << header;
+    int rows = 0;
+    while (std::getline(lines, row)) {
+        ++rows;
+        std::vector<std::string> cells;
+        std::stringstream cellStream(row);
+        for (std::string c; std::getline(cellStream, c, ',');) cells.push_back(c);
+        ASSERT_GE(cells.size(), 14u);
+        std::string json;
+        ASSERT_EQ(run("--set fighterAltitudeM=30 --set initialTasKt=" + cells[0] + " --set sinkRateFtS=" + cells[1], json), 0);
+        // dri and its time, the peak drag, the full opening and the touchdown time.
+        for (const char* key : {"\"dri\":", "\"maxDragG\":", "\"fullyOpenHeightM\":", "\"timeS\":"}) {
+            size_t at = json.find(key);
+            ASSERT_NE(at, std::string::npos) << key;
+            std::string value = json.substr(at + std::strlen(key));
+            value = value.substr(0, value.find_first_of(",}"));
+            EXPECT_NE(row.find("," + value + ","), std::string::npos) << key << value << " in " << row;
+        }
+    }
+    EXPECT_EQ(rows, 3 * 2);
 }
