@@ -112,7 +112,7 @@ std::string safeAltitudeSvg(const SweepAxis& axis, const std::vector<SafeAltitud
     const double xFirst = std::ceil(xMin / xStep - 1e-9) * xStep;
     for (double x = xFirst; x <= xMax + xStep * 1e-6; x += xStep) {
         svg += line(px(x), kTop, px(x), kBottom, "stroke=\"#e4e4e4\"");
-        svg += text(px(x), kBottom + 18, fmt("%g", x), "middle", 12);
+        svg += text(px(x), kBottom + 18, fmt("%g", std::fabs(x) < xStep * 1e-9 ? 0.0 : x), "middle", 12);
     }
     svg += line(kLeft, kBottom, kRight, kBottom, "stroke=\"black\"");
     svg += line(kLeft, kTop, kLeft, kBottom, "stroke=\"black\"");
