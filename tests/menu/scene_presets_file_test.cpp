@@ -25,10 +25,14 @@ std::vector<std::string> names(const ScenePresetTable& t) {
 
 std::vector<float> values(const ScenePreset* p) { return std::vector<float>(p->values, p->values + p->valueCount); }
 
+// Loads text as a preset file; what the load reports is not looked at here.
 int load(const std::string& text, const char* name = "scene.ini") {
     std::string path = tempPath(name);
     writeText(path, text);
-    return loadScenePresetsFrom(path.c_str(), table);
+    testing::internal::CaptureStderr();
+    int result = loadScenePresetsFrom(path.c_str(), table);
+    testing::internal::GetCapturedStderr();
+    return result;
 }
 
 TEST(ScenePresetFile, ValuesLineRules) {
@@ -125,7 +129,9 @@ TEST(ScenePresetFile, HundredPresetsFitAndMoreStayInTheFile) {
     std::string path = tempPath("150.ini");
     std::string text = presetFile(150, "1.000 2.000 ");
     writeText(path, text);
+    testing::internal::CaptureStderr();
     ASSERT_EQ(loadScenePresetsFrom(path.c_str(), table), 1);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("150.ini"), std::string::npos);
     EXPECT_EQ(usedPresetSlots(table), 100);
     EXPECT_STREQ(presetAt(table, 100)->name, "scene 99");
     EXPECT_TRUE(table.fileHeldMore);
