@@ -41,3 +41,10 @@ void beginDescent(DescentState& descent, const double p[3], const double v[3], c
 // Returns the number of steps taken.
 long stepDescent(DescentState& descent, double elapsedSeconds, const SimParams& params,
                  const ParachuteModel& main, const DescentEnvironment& env);
+
+// The descent one millisecond at a time until it lands, at most maxSteps:
+// what as many one-step frames give, without the frames. Step n has the
+// flight time start.flightTimeS + n ms. Returns the steps taken, the landing
+// step included.
+long descendToGround(DescentState& descent, long maxSteps, const SimParams& params, const ParachuteModel& main,
+                     const DescentEnvironment& start);

@@ -50,17 +50,13 @@ void findTouchdown(const Simulation& sim, RunAnalysis& out) {
         return;
     }
     if (!run.windowEnded) return;  // stopped before its window ended: never reaches the ground
-    // The per-frame descent, one millisecond a call so the touchdown has the
+    // The per-frame descent, a millisecond at a time so the touchdown has the
     // time of its step.
     DescentState& d = out.descent;
     beginDescent(d, run.endP, run.endV, run.endA, run.endTimeS);
     const long limit = (long)(kTouchdownSearchS * 1000.0);
-    long steps = 0;
-    while (steps < limit && !d.landed) {
-        ++steps;
-        DescentEnvironment env{sim.runFighterAltitudeM, sim.runMountingHeightM, run.endTimeS + steps * 0.001};
-        stepDescent(d, 0.001, sim.params, sim.mainChute, env);
-    }
+    const DescentEnvironment start{sim.runFighterAltitudeM, sim.runMountingHeightM, run.endTimeS};
+    const long steps = descendToGround(d, limit, sim.params, sim.mainChute, start);
     if (!d.landed) return;
     td.reached = true;
     td.timeS = run.endTimeS + steps * 0.001;

@@ -42,19 +42,32 @@ void DriTracker::start(double firstSample, double timeS) {
     samples_ = 0;
     peak_.dri = model_.responseG();
     peak_.timeS = timeS;
+    peakCompression_ = model_.compression();
 }
 
 double DriTracker::next(double sample) {
     const double sub = sampleStep_ / substeps_;
     const double from = startTime_ + samples_ * sampleStep_;
+    // The input at the k-th step boundary; each step's end value is the next
+    // step's start value.
+    const double rise = sample - previous_;
+    auto inputAt = [&](int k) { return previous_ + rise * k / substeps_; };
+    double a0 = inputAt(0);
     for (int k = 0; k < substeps_; ++k) {
-        const double a0 = previous_ + (sample - previous_) * k / substeps_;
-        const double a1 = previous_ + (sample - previous_) * (k + 1) / substeps_;
+        const double a1 = inputAt(k + 1);
         model_.advance(a0, a1);
-        const double r = model_.responseG();
-        if (r > peak_.dri) {
-            peak_.dri = r;
-            peak_.timeS = from + (k + 1) * sub;
+        a0 = a1;
+        // The response grows with the compression (a positive factor, and
+        // rounding keeps the order), so only a compression beyond the peak's
+        // can make a new peak: the division is left out for all others.
+        const double x = model_.compression();
+        if (x > peakCompression_) {
+            const double r = model_.responseG();
+            if (r > peak_.dri) {
+                peak_.dri = r;
+                peak_.timeS = from + (k + 1) * sub;
+                peakCompression_ = x;
+            }
         }
     }
     previous_ = sample;

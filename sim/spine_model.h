@@ -53,6 +53,7 @@ private:
     double previous_ = 0.0, startTime_ = 0.0;
     long samples_ = 0;
     DriPeak peak_;
+    double peakCompression_ = 0.0;   // the compression at the peak
 };
 
 // The DRI of a whole sampled input (convenience for a series held in memory).

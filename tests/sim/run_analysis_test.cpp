@@ -98,6 +98,66 @@ TEST(RunAnalysis, DefaultRunFigures) {
     EXPECT_FALSE(sim->descent.active);
 }
 
+// The tracker's peak is the largest response of any step, to the bit, with
+// its time: the same input stepped on a bare model.
+TEST(SpineModel, PeakIsTheLargestStepResponse) {
+    auto sim = makeDefaultSim();
+    ejectNow(*sim);
+    const long last = sim->trajectory->lastIndex;
+    std::vector<double> a((size_t)last + 1);
+    for (long i = 0; i <= last; ++i) a[(size_t)i] = spinalInput(*sim, i);
+    const double dt = 0.001;
+    SpineModel model(dt / kSpineSubsteps);
+    model.settle(a[0]);
+    double best = model.responseG(), bestTime = 0.0;
+    for (long i = 1; i <= last; ++i) {
+        const double rise = a[(size_t)i] - a[(size_t)i - 1];
+        for (int k = 0; k < kSpineSubsteps; ++k) {
+            model.advance(a[(size_t)i - 1] + rise * k / kSpineSubsteps, a[(size_t)i - 1] + rise * (k + 1) / kSpineSubsteps);
+            if (model.responseG() > best) {
+                best = model.responseG();
+                bestTime = (i - 1) * dt + (k + 1) * (dt / kSpineSubsteps);
+            }
+        }
+    }
+    DriPeak p = driOfSamples(a.data(), (long)a.size(), dt, kSpineSubsteps);
+    EXPECT_EQ(p.dri, best);
+    EXPECT_EQ(p.timeS, bestTime);
+    EXPECT_EQ(analysed(*sim)->dri, best);
+}
+
+// The touchdown search steps the descent as one-millisecond frames would.
+TEST(RunAnalysis, TouchdownSearchIsTheFrameDescent) {
+    auto sim = makeDefaultSim();
+    ejectNow(*sim);
+    ASSERT_TRUE(sim->run.windowEnded);
+    const SeatRunSummary& run = sim->run;
+    auto framed = std::make_unique<DescentState>();
+    beginDescent(*framed, run.endP, run.endV, run.endA, run.endTimeS);
+    long frames = 0;
+    while (!framed->landed && frames < 100000) {
+        ++frames;
+        DescentEnvironment env{sim->runFighterAltitudeM, sim->runMountingHeightM, run.endTimeS + frames * 0.001};
+        stepDescent(*framed, 0.001, sim->params, sim->mainChute, env);
+    }
+    auto searched = std::make_unique<DescentState>();
+    beginDescent(*searched, run.endP, run.endV, run.endA, run.endTimeS);
+    const DescentEnvironment start{sim->runFighterAltitudeM, sim->runMountingHeightM, run.endTimeS};
+    EXPECT_EQ(descendToGround(*searched, 100000, sim->params, sim->mainChute, start), frames);
+    ASSERT_TRUE(searched->landed);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(searched->p[k], framed->p[k]);
+        EXPECT_EQ(searched->v[k], framed->v[k]);
+        EXPECT_EQ(searched->a[k], framed->a[k]);
+        EXPECT_EQ(searched->landingP[k], framed->landingP[k]);
+    }
+    EXPECT_EQ(searched->landingFlightTimeS, framed->landingFlightTimeS);
+    EXPECT_EQ(searched->seatTimeS, framed->seatTimeS);
+    // A descent that was never handed over does not move.
+    auto idle = std::make_unique<DescentState>();
+    EXPECT_EQ(descendToGround(*idle, 1000, sim->params, sim->mainChute, start), 0);
+}
+
 // Halving the integration step changes the DRI by far less than 0.1 %.
 TEST(RunAnalysis, DriDoesNotDependOnTheStep) {
     auto sim = makeDefaultSim();
