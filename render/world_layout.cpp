@@ -4,7 +4,6 @@
 
 HillHeights hillHeights;
 TreeTable treeTable;
-RuntimeRandom runtimeRandom;
 
 void initHills(HillHeights& hills, RandomSource& random) {
     hills = HillHeights();

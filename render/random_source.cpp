@@ -1,0 +1,3 @@
+#include "render/random_source.h"
+
+RuntimeRandom runtimeRandom;
