@@ -60,7 +60,10 @@ void writeSeat(ModelWriter& w) {
     w.marker(D3(-0.15, 0.1, 1.15), "bridle: left headbox attachment");
     w.marker(D3(0.0, 0.26, 1.32), "bridle: junction behind the headbox");
     w.marker(D3(0.0, 0.38, 1.75), "bridle: end of the bridle");
-    w.marker(D3(0.0, 0.5, 2.9), "bridle: drogue line confluence");
+    // The drogue trails straight behind the seat's pivot while the seat flies
+    // facing along its path, so its lines meet well aft, a little above the
+    // headbox: lines from there run out to the drogue's skirt nearly along it.
+    w.marker(D3(0.0, 1.07, 1.87), "bridle: drogue line confluence");
     w.marker(D3(0.0, 0.21, 0.35), "bridle: lower seat-back attachment");
     Mesh m;
     for (double s : {-1.0, 1.0}) {
