@@ -5,12 +5,15 @@
 #include <cstring>
 
 #include "assets/settings_file.h"
+#include "camera/camera_scene.h"
 #include "camera/camera_state.h"
+#include "camera/orbit_camera.h"
 #include "input/fighter_pose.h"
 #include "input/input_state.h"
 #include "menu/menu_control.h"
 #include "menu/scene_presets.h"
 #include "menu/scene_snapshot.h"
+#include "render/body_state.h"
 #include "render/poly_model.h"
 #include "render/scene_switches.h"
 #include "sim/playback.h"
@@ -318,7 +321,13 @@ void applyScenePreset(ScenePreset* preset) {
     if (!preset || !preset->inUse) return;
     applySceneValues(programSceneRecords(), preset->values, preset->valueCount);
     refreshSimulationState();
+    // The camera follows its angles: the look target from yaw and pitch, the
+    // orbit cameras' eyes and centres from their distances and angles.
     computeLookTarget(camera);
+    const CameraScene scene = cameraSceneFor(simulation, bodyState, polyModel);
+    const OrbitMouse still;
+    updateOrbitFighter(camera, still, scene);
+    updateOrbitPilot(camera, still, scene);
     buildMenuWidgets();
 }
 

@@ -257,6 +257,23 @@ TEST_F(Menu, PresetWithSoundOnLeavesSoundOffWhenUnavailable) {
     EXPECT_FALSE(soundOn);
 }
 
+TEST_F(Menu, StarterScenesLoad) {
+    std::string path = std::string(VORIX_BUILD_DIR) + "/Data/scene.ini";
+    if (!fileExists(path)) GTEST_SKIP() << "no generated Data folder";
+    ASSERT_EQ(loadScenePresetsFrom(path.c_str(), scenePresetTable), 1);
+    buildMenuWidgets();
+    ScenePreset* mode4 = nullptr;
+    for (int k = 0; k < menuWidgets.sceneList.count; ++k)
+        if (std::strcmp(menuWidgets.sceneList.entries[k].name, "Mode 4 ejection 4000 m") == 0)
+            mode4 = static_cast<ScenePreset*>(menuWidgets.sceneList.entries[k].record);
+    ASSERT_NE(mode4, nullptr) << "the starter scene is not in the SCENE list";
+    applyScenePreset(mode4);
+    EXPECT_EQ(simulation.fighterPosition.altitude, 4000.0);
+    EXPECT_FLOAT_EQ(simulation.params.initialTasKt, 300.0f);
+    EXPECT_EQ(camera.cameraMode, kCameraOrbitPilot);
+    EXPECT_GE(camera.pilotOrbit.eye.z, 4000.0f - camera.pilotOrbit.distance);
+}
+
 TEST_F(Menu, ShortPresetLeavesTheValuesItDoesNotHold) {
     float v[3] = {-1.0f, 10.0f, 200.0f};
     ScenePreset* p = insertScenePreset(scenePresetTable, "short", v, 3);
@@ -295,7 +312,10 @@ TEST_F(Menu, EveryPresetValueGoesThroughTheFileAndBack) {
     float before[V::count];
     captureSceneValues(programSceneRecords(), before);
     for (int k = 0; k < V::count; ++k) {
-        if (k >= V::lookTargetX && k <= V::lookTargetZ) continue;  // follows yaw and pitch
+        // Recomputed: the look target from yaw and pitch, the orbit cameras'
+        // eyes and centres from their distances and angles.
+        if (k >= V::lookTargetX && k <= V::lookTargetZ) continue;
+        if (k >= V::pilotOrbitEyeX && k <= V::fighterOrbitCentreZ) continue;
         EXPECT_EQ(before[k], crafted[k]) << "value " << k + 1 << " did not reach its record";
     }
 
