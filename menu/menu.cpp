@@ -349,8 +349,8 @@ void sceneNameBoxKey(int virtualKey) { dialogTypeKey(W.sceneNameBox, virtualKey)
 
 bool readSettingsAndScenes() {
     bool read = readSettings();
-    buildMenuWidgets();
     loadScenePresets();
+    // The toggles show the new switches, the list the presets.
     buildMenuWidgets();
     return read;
 }

@@ -114,7 +114,6 @@ void spinnerRelease(ValueSpinner& s, int x, int y, uint32_t nowMs) {
         // Only the arrow the press went to counts this release: a release on
         // the other arrow must not leave that one held and running.
         if (a.pressCount == 1) {
-            a.pressCount = 2;
             a.heldTimeMs = nowMs;
             moveSpinner(s, hit == kSpinnerDecrement ? -1 : 1, 1);
         }
