@@ -21,6 +21,7 @@
 namespace {
 
 constexpr const char* kModelPath = "Data/poly.txt";
+constexpr const char* kStage3dData = "LOADING 3D DATA....";
 constexpr const char* kTgaFailLine = "     : FAIL to load TGA files";
 constexpr const char* kWavMissingLine = "Error: File .wav file missing !";
 constexpr const char* kSoundOffLine = "     : Sound OFF";
@@ -65,6 +66,7 @@ bool load3dData() {
         return false;
     }
     if (!loadTgaSet()) {
+        drawStage(kStage3dData);  // the back buffer holds no copy after a swap
         printFailure(140, 200, kTgaFailLine);
         platSwapBuffers();
         waitSeconds(2.0);
@@ -83,8 +85,6 @@ void loadSoundStage() {
             buildMenuWidgets();
             break;
         case kSoundFileMissing:
-            // Both lines over the stage's picture (the back buffer holds no
-            // copy of it after the swap).
             drawStage(stage);
             printFailure(140, 240, kWavMissingLine);
             printFailure(140, 220, kSoundOffLine);
@@ -121,7 +121,7 @@ void showLoadingScreen() {
     showStage("LOADING TEXTURES....");
     loadJpegSet();
 
-    showStage("LOADING 3D DATA....");
+    showStage(kStage3dData);
     if (!load3dData()) return;
 
     loadSoundStage();
