@@ -10,6 +10,7 @@
 #include "camera/orbit_camera.h"
 #include "input/fighter_pose.h"
 #include "input/input_state.h"
+#include "menu/graph_plots.h"
 #include "menu/menu_control.h"
 #include "menu/scene_presets.h"
 #include "menu/scene_snapshot.h"
@@ -71,7 +72,11 @@ void letGoOfEverything() {
 
 int clampPage(int page, int last) { return page < 1 ? 1 : (page > last ? last : page); }
 
-void runGraphSimulation(uint32_t nowMs) { startEjection(simulation, true, nowMs, std::rand() % 32768); }
+void runGraphSimulation(uint32_t nowMs) {
+    startEjection(simulation, true, nowMs, std::rand() % 32768);
+    // Analysed now: opening the menu resets the run's records right after.
+    analyseGraphRun(simulation);
+}
 
 // The edited parameters take effect: derived values, the attitude brought
 // into range and the fighter model posed for it (and for the seat-back angle).

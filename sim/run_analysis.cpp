@@ -150,4 +150,7 @@ void analyseRun(const Simulation& sim, RunAnalysis& out, SpinalSeries* series, i
     findTouchdown(sim, out);
     out.chuteOpenBeforeTouchdown =
         out.fullyOpen && (!out.touchdown.reached || out.fullyOpenTimeS < out.touchdown.timeS);
+    out.coveredS = last * dt;
+    out.cutShort = !sim.run.windowEnded && !sim.run.landed && !sim.run.diverged;
+    out.chuteVerdictKnown = !out.cutShort || out.fullyOpen || out.touchdown.reached;
 }

@@ -34,6 +34,14 @@ struct RunAnalysis {
     bool chuteOpenBeforeTouchdown = false;
     // A DRI above the ejection-seat standard's limit.
     bool spinalRiskRaised = false;
+    // Seat time the stored run reaches, and whether it stopped there only
+    // because its length ran out (the 7 s quick run) before the package
+    // landed or its window ended. What comes after is then unknown: no
+    // touchdown is reported, and chuteOpenBeforeTouchdown is decided only
+    // when the canopy opened or the package landed inside the run.
+    double coveredS = 0.0;
+    bool cutShort = false;
+    bool chuteVerdictKnown = true;
     // The per-frame descent, carried to the ground on this copy so the
     // played run's own descent is untouched.
     DescentState descent;

@@ -189,10 +189,32 @@ TEST(RunAnalysis, PackageThatNeverReachesTheGround) {
     EXPECT_FALSE(a->touchdown.reached);
     EXPECT_FALSE(a->fullyOpen);
     EXPECT_FALSE(a->chuteOpenBeforeTouchdown);
+    // 600 s in the air: whether the canopy would open before the ground is
+    // beyond the run.
+    EXPECT_TRUE(a->cutShort);
+    EXPECT_FALSE(a->chuteVerdictKnown);
 
+    // 7 s: neither the ground nor the window's end. The canopy is fully open
+    // inside them, so it is open before any touchdown; the touchdown itself
+    // is unknown.
     auto quick = makeDefaultSim();
-    startEjection(*quick, true, 0, 25);  // 7 s: neither the ground nor the window's end
-    EXPECT_FALSE(analysed(*quick)->touchdown.reached);
+    startEjection(*quick, true, 0, 25);
+    auto q = analysed(*quick);
+    EXPECT_FALSE(q->touchdown.reached);
+    EXPECT_TRUE(q->cutShort);
+    EXPECT_DOUBLE_EQ(q->coveredS, 7.0);
+    ASSERT_TRUE(q->fullyOpen);
+    EXPECT_LT(q->fullyOpenTimeS, 7.0);
+    EXPECT_TRUE(q->chuteVerdictKnown);
+    EXPECT_TRUE(q->chuteOpenBeforeTouchdown);
+
+    // A whole run decides both.
+    auto full = makeDefaultSim();
+    ejectNow(*full);
+    auto f = analysed(*full);
+    EXPECT_FALSE(f->cutShort);
+    EXPECT_TRUE(f->chuteVerdictKnown);
+    EXPECT_EQ(f->dri, q->dri);  // the catapult's load lies inside the first 7 s
 }
 
 // Sinking at 100 ft/s 20 m above the ground, the seat is on the ground
