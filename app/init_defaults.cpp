@@ -21,6 +21,9 @@ void initDefaults() {
 
     // Simulation and parachute models, playback clocks, largest load, frame rate.
     setDefaults(simulation);
+    // The derived figures (catapult and rocket G, stroke time) are shown from
+    // the first frame and on the CONTROL page, not only after the first key.
+    deriveCatapult(simulation);
     setOverlayDefaults(overlay, simulation);
     app.frameRate = 0.0f;
     app.framePhase = 0;
