@@ -13,6 +13,12 @@ const char unknownFormat[] = "Unknown DIB file format.";
 const char outOfMemory[] = "Out of memory.";
 const char conversionError[] = "Image file conversion error.";
 
+// The box keeps the program's own words; the caller learns the reason too.
+void refuse(const char** why, const char* box, const char* reason) {
+    errorBox(box);
+    if (why) *why = reason;
+}
+
 constexpr uint32_t coreHeaderBytes = 12;
 constexpr uint32_t infoHeaderBytes = 40;
 constexpr uint32_t compressionRgb = 0;
@@ -62,25 +68,25 @@ struct DibLayout {
 };
 
 // Reads the headers and colour table; reports and returns false on a refusal.
-bool parseLayout(const unsigned char* data, size_t size, DibLayout& dib) {
+bool parseLayout(const unsigned char* data, size_t size, DibLayout& dib, const char** why) {
     size_t info = 0;
     size_t givenOffset = 0;
     if (size >= 2 && data[0] == 'B' && data[1] == 'M') {
         if (size < 14) {
-            errorBox(unknownFormat);
+            refuse(why, unknownFormat, "shorter than a file header");
             return false;
         }
         givenOffset = read32(data + 10);
         info = 14;
     }
     if (size - info < 4) {
-        errorBox(unknownFormat);
+        refuse(why, unknownFormat, "shorter than a bitmap header");
         return false;
     }
     const uint32_t headerSize = read32(data + info);
     if ((headerSize != coreHeaderBytes && headerSize != infoHeaderBytes) ||
         size - info < headerSize) {
-        errorBox(unknownFormat);
+        refuse(why, unknownFormat, "not a 12- or 40-byte bitmap header, or cut short inside it");
         return false;
     }
     const unsigned char* h = data + info;
@@ -103,19 +109,19 @@ bool parseLayout(const unsigned char* data, size_t size, DibLayout& dib) {
     }
     const int bits = dib.bitCount;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) {
-        errorBox(conversionError);
+        refuse(why, conversionError, "bits per pixel not 1, 4, 8, 16, 24 or 32");
         return false;
     }
     // Run-length and other compressed pixel data are not converted.
     dib.bitfields = compression == compressionBitfields;
     if (compression != compressionRgb && !(dib.bitfields && (bits == 16 || bits == 32))) {
-        errorBox(conversionError);
+        refuse(why, conversionError, "compressed pixel data");
         return false;
     }
     dib.topDown = height < 0;
     if (height < 0) height = -height;
     if (width <= 0 || height <= 0 || width > maxImageSide || height > maxImageSide) {
-        errorBox(conversionError);
+        refuse(why, conversionError, "width or height out of range");
         return false;
     }
     dib.width = int(width);
@@ -124,7 +130,7 @@ bool parseLayout(const unsigned char* data, size_t size, DibLayout& dib) {
     size_t tableStart = info + headerSize;
     if (dib.bitfields) {
         if (size - tableStart < 12) {
-            errorBox(conversionError);
+            refuse(why, conversionError, "colour masks cut short");
             return false;
         }
         dib.red = channelFromMask(read32(data + tableStart));
@@ -143,14 +149,14 @@ bool parseLayout(const unsigned char* data, size_t size, DibLayout& dib) {
         const uint64_t indexable = uint64_t(1) << bits;
         dib.paletteEntries = uint32_t(entries < indexable ? entries : indexable);
         if (size - tableStart < uint64_t(dib.paletteEntries) * dib.paletteStride) {
-            errorBox(conversionError);
+            refuse(why, conversionError, "colour table cut short");
             return false;
         }
         dib.palette = data + tableStart;
     }
     const uint64_t offset = givenOffset != 0 ? givenOffset : tableStart + tableBytes;
     if (offset >= size) {
-        errorBox(conversionError);
+        refuse(why, conversionError, "pixel data past the end of the file");
         return false;
     }
     dib.pixelOffset = size_t(offset);
@@ -208,11 +214,11 @@ void convertRow(const DibLayout& dib, const unsigned char* src, unsigned char* r
 
 }  // namespace
 
-bool decodeBmp(const unsigned char* data, size_t size, BmpImage& out) {
+bool decodeBmp(const unsigned char* data, size_t size, BmpImage& out, const char** why) {
     std::vector<unsigned char>().swap(out.pixels);
     out.width = out.height = 0;
     DibLayout dib;
-    if (!data || !parseLayout(data, size, dib)) return false;
+    if (!data || !parseLayout(data, size, dib, why)) return false;
 
     // File rows are padded to 4 bytes; the last row's padding may be missing.
     const size_t rowBits = size_t(dib.width) * size_t(dib.bitCount);
@@ -220,18 +226,18 @@ bool decodeBmp(const unsigned char* data, size_t size, BmpImage& out) {
     const size_t stride = ((rowBits + 31) / 32) * 4;
     const size_t needed = stride * size_t(dib.height - 1) + rowBytes;
     if (size - dib.pixelOffset < needed) {
-        errorBox(conversionError);
+        refuse(why, conversionError, "pixel rows cut short");
         return false;
     }
     if (size_t(dib.width) * size_t(dib.height) > maxImagePixels) {
-        errorBox(outOfMemory);
+        refuse(why, outOfMemory, "more pixels than any picture of ours");
         return false;
     }
     std::vector<unsigned char> pixels;
     try {
         pixels.resize(size_t(dib.width) * size_t(dib.height) * 3);
     } catch (const std::bad_alloc&) {
-        errorBox(outOfMemory);
+        refuse(why, outOfMemory, "no memory for the pixels");
         return false;
     }
     // Output is bottom row first; a top-down file is turned over.
@@ -260,6 +266,14 @@ void reportOpenFailure(const char* path) {
 }  // namespace
 
 bool readBmp(const char* path, BmpImage& out) {
+    const char* why = nullptr;
+    if (readBmpFile(path, out, &why)) return true;
+    // The boxes name no file; standard error says which one and why.
+    if (why) std::fprintf(stderr, "%s: %s\n", path ? path : "", why);
+    return false;
+}
+
+bool readBmpFile(const char* path, BmpImage& out, const char** why) {
     std::vector<unsigned char>().swap(out.pixels);
     out.width = out.height = 0;
     std::FILE* file = path ? std::fopen(path, "rb") : nullptr;
@@ -276,7 +290,7 @@ bool readBmp(const char* path, BmpImage& out) {
     }
     if (size_t(end) > maxBmpFileBytes) {
         std::fclose(file);
-        errorBox(outOfMemory);
+        refuse(why, outOfMemory, "file larger than any picture of ours");
         return false;
     }
     std::vector<unsigned char> bytes;
@@ -284,7 +298,7 @@ bool readBmp(const char* path, BmpImage& out) {
         bytes.resize(size_t(end));
     } catch (const std::bad_alloc&) {
         std::fclose(file);
-        errorBox(outOfMemory);
+        refuse(why, outOfMemory, "no memory for the file");
         return false;
     }
     const bool complete = std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
@@ -293,5 +307,5 @@ bool readBmp(const char* path, BmpImage& out) {
         reportOpenFailure(path);
         return false;
     }
-    return decodeBmp(bytes.data(), bytes.size(), out);
+    return decodeBmp(bytes.data(), bytes.size(), out, why);
 }

@@ -17,9 +17,13 @@ struct BmpImage {
 // header): 12-byte core or 40-byte information header; 1, 4, 8, 16, 24 or
 // 32 bits a pixel (16 and 32 as BI_RGB or BI_BITFIELDS); RLE is refused.
 // Failures are reported through errorBox with "Unknown DIB file format.",
-// "Out of memory." or "Image file conversion error." and return false.
-bool decodeBmp(const unsigned char* data, size_t size, BmpImage& out);
+// "Out of memory." or "Image file conversion error." and return false,
+// with the particular reason in *why when why is given.
+bool decodeBmp(const unsigned char* data, size_t size, BmpImage& out, const char** why = nullptr);
 
 // Reads the whole file and decodes it. A file that cannot be opened or read
-// reports "Failed to open DIB file <path>." and returns false.
+// reports "Failed to open DIB file <path>." and returns false; a file that
+// opens but is refused is also named on standard error with the reason.
 bool readBmp(const char* path, BmpImage& out);
+// readBmp without the standard-error line: the reason goes to *why.
+bool readBmpFile(const char* path, BmpImage& out, const char** why);

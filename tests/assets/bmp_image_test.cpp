@@ -342,6 +342,30 @@ TEST_F(BmpReader, FilesThatCannotBeReadNameThePath) {
     EXPECT_EQ(boxes[1], "Failed to open DIB file " + empty + ".");
 }
 
+// A file that opens but is refused keeps the box's own words and tells the
+// caller why, so the loader can name the file with the reason.
+TEST_F(BmpReader, RefusedFilesGiveTheirReason) {
+    BmpRecipe s;
+    s.width = 4;
+    s.height = 4;
+    Bytes file = encode(s);
+    file.resize(file.size() - 20);
+    const std::string cut = writeFile("cut.bmp", file);
+    BmpImage image;
+    const char* why = nullptr;
+    EXPECT_FALSE(readBmpFile(cut.c_str(), image, &why));
+    ASSERT_NE(why, nullptr);
+    EXPECT_STREQ(why, "pixel rows cut short");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], "Image file conversion error.");
+
+    why = nullptr;
+    const std::string text = writeFile("text.bmp", Bytes{'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'});
+    EXPECT_FALSE(readBmpFile(text.c_str(), image, &why));
+    ASSERT_NE(why, nullptr);
+    EXPECT_EQ(boxes.back(), "Unknown DIB file format.");
+}
+
 }  // namespace
 
 namespace {
