@@ -14,6 +14,7 @@
 #include "menu/menu_control.h"
 #include "menu/scene_presets.h"
 #include "menu/scene_snapshot.h"
+#include "overlay/overlay_state.h"
 #include "render/body_state.h"
 #include "render/poly_model.h"
 #include "render/scene_switches.h"
@@ -81,6 +82,10 @@ void runGraphSimulation(uint32_t nowMs) {
 // The edited parameters take effect: derived values, the attitude brought
 // into range and the fighter model posed for it (and for the seat-back angle).
 void refreshSimulationState() { attitudeChanged(simulation, polyModel); }
+
+// What every key refreshes, every menu edit refreshes too: the HUD's copies
+// of the set airspeed and of the fighter altitude its KEAS is read at.
+void afterMenuEdit() { overlayAfterKey(overlay, simulation); }
 
 void releaseOnScenePage(int x, int y, uint32_t nowMs, MenuEffects& effects) {
     nameListSelect(W.sceneList, x, y, W.sceneScroll.value);
@@ -185,6 +190,7 @@ void closeMenuAt(uint32_t nowMs) {
     menu.menuOpen = false;
     input.leftDragging = false;
     refreshSimulationState();
+    afterMenuEdit();
 }
 
 int menuEdgeAt(const MenuState& m, uint32_t nowMs) {
@@ -228,6 +234,7 @@ MenuEffects menuMouseUpAt(int x, int y, uint32_t nowMs) {
             playClickSound();
         }
         letGoOfEverything();
+        afterMenuEdit();
         return effects;
     }
     buildMenuWidgets();
@@ -272,6 +279,7 @@ MenuEffects menuMouseUpAt(int x, int y, uint32_t nowMs) {
             break;
     }
     letGoOfEverything();
+    afterMenuEdit();
     return effects;
 }
 
@@ -305,11 +313,17 @@ bool menuClosedMouseUpAt(int x, int y, uint32_t nowMs) {
 
 void menuPageTick(uint32_t nowMs) {
     switch (menu.currentTab) {
-        case kTabControl:
-            for (ValueSpinner& s : W.control) spinnerTick(s, nowMs);
+        case kTabControl: {
+            bool held = false;
+            for (ValueSpinner& s : W.control) {
+                held = held || spinnerHeld(s);
+                spinnerTick(s, nowMs);
+            }
             toggleTick(W.applyG);
             deriveCatapult(simulation);
+            if (held) afterMenuEdit();
             break;
+        }
         case kTabOption:
             for (ToggleBox& t : W.options) toggleTick(t);
             break;
@@ -334,6 +348,7 @@ void applyScenePreset(ScenePreset* preset) {
     updateOrbitFighter(camera, still, scene);
     updateOrbitPilot(camera, still, scene);
     buildMenuWidgets();
+    afterMenuEdit();
 }
 
 int addScenePreset(const char* name) {

@@ -12,6 +12,7 @@
 #include "menu/menu_control.h"
 #include "menu/scene_presets.h"
 #include "menu/scene_snapshot.h"
+#include "overlay/overlay_state.h"
 #include "render/scene_switches.h"
 #include "sim/simulation.h"
 #include "sim/units.h"
@@ -104,6 +105,28 @@ TEST_F(Menu, ControlSpinnersEditTheirParametersEvenWhileTheMenuSlides) {
     EXPECT_EQ(simulation.params.countdownS, countdown + (double)0.05f);
     tick();
     EXPECT_FLOAT_EQ(simulation.params.initialTasKt, 100.0f) << "the page writes what the spinners hold";
+}
+
+TEST_F(Menu, EditsRefreshTheHudCopiesAsKeysDo) {
+    setOverlayDefaults(overlay, simulation);
+    open();
+    clickSpinner(21, true);  // initial airspeed: a click
+    EXPECT_FLOAT_EQ(overlay.shownSpeedKt, 50.0f);
+
+    const ValueSpinner& tas = menuWidgets.control[21];
+    menuMouseDownAt(tas.increment.left + 2, tas.increment.top + 2, now);
+    for (int frame = 0; frame < 20; ++frame) tick();  // held: the value runs
+    EXPECT_GT(simulation.params.initialTasKt, 50.0f);
+    EXPECT_FLOAT_EQ(overlay.shownSpeedKt, simulation.params.initialTasKt) << "the copy follows while the arrow is held";
+    menuMouseUpAt(0, 599, now);
+
+    float values[V::count];
+    captureSceneValues(programSceneRecords(), values);
+    values[V::fighterAltitude] = 6000.0f;
+    values[V::initialTasKt] = 250.0f;
+    applyScenePreset(insertScenePreset(scenePresetTable, "high", values, V::count));
+    EXPECT_EQ(overlay.keyAltitudeM, 6000.0) << "KEAS is read at the loaded altitude";
+    EXPECT_FLOAT_EQ(overlay.shownSpeedKt, 250.0f);
 }
 
 TEST_F(Menu, CatapultThrustStopsAtThePackageWeight) {
