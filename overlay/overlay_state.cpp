@@ -4,6 +4,7 @@
 
 #include "overlay/gauge_geometry.h"
 #include "overlay/hud_text.h"
+#include "sim/playback.h"
 #include "sim/simulation.h"
 #include "sim/units.h"
 
@@ -38,12 +39,7 @@ float fighterSpeedKt(const Simulation& sim) {
         v = sim.fighter.velocity;
         if (sim.params.applyGOnFighter) v.z = (float)(v.z - kGravity * sim.clocks.flightTime);
     } else {
-        // As the run's start computes it: the airspeed along the nose, the
-        // sink rate straight down.
-        const SimParams& P = sim.params;
-        v = Vec3(0.0f, (float)(-(P.initialTasKt * kMsPerKt)), 0.0f);
-        rotateRollPitchHeading(v, sim.attitude.rollDeg, sim.attitude.pitchDeg, sim.attitude.headingDeg);
-        v.z = (float)(v.z - P.sinkRateFtS * kMPerFt);
+        v = launchVelocity(sim.params, sim.attitude);  // as the run will start
     }
     return hudFloat(std::sqrt((double)v.x * v.x + (double)v.y * v.y + (double)v.z * v.z) * kKtPerMs);
 }

@@ -22,6 +22,13 @@ void resetScene(Simulation& sim, uint32_t nowMs) {
     resetMainInflation(sim.mainChute, sim.mainRadii);
 }
 
+Vec3 launchVelocity(const SimParams& P, const FighterAttitude& attitude) {
+    Vec3 v(0.0f, (float)(-(P.initialTasKt * kMsPerKt)), 0.0f);
+    rotateRollPitchHeading(v, attitude.rollDeg, attitude.pitchDeg, attitude.headingDeg);
+    v.z = (float)(v.z - P.sinkRateFtS * kMPerFt);
+    return v;
+}
+
 EjectionStart startEjection(Simulation& sim, bool quick, uint32_t nowMs, int randomValue) {
     EjectionStart result;
     SimParams& P = sim.params;
@@ -30,10 +37,7 @@ EjectionStart startEjection(Simulation& sim, bool quick, uint32_t nowMs, int ran
     resetScene(sim, nowMs);
     normalizeAttitude(sim.attitude, sim.fighterPosition, P);
 
-    // Fighter velocity: true airspeed along the nose, then the sink rate down.
-    Vec3 v(0.0f, (float)(-(P.initialTasKt * kMsPerKt)), 0.0f);
-    rotateRollPitchHeading(v, sim.attitude.rollDeg, sim.attitude.pitchDeg, sim.attitude.headingDeg);
-    v.z = (float)(v.z - P.sinkRateFtS * kMPerFt);
+    const Vec3 v = launchVelocity(P, sim.attitude);
     sim.fighter.velocity = v;
     sim.fighter.start[0] = sim.fighterPosition.x;
     sim.fighter.start[1] = sim.fighterPosition.y;

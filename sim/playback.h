@@ -3,7 +3,11 @@
 
 #include <cstdint>
 
+#include "sim/vec3.h"
+
 struct Simulation;
+struct SimParams;
+struct FighterAttitude;
 
 // What the caller has to do around a started ejection (sound and drawing
 // are not the simulation's).
@@ -16,6 +20,10 @@ struct EjectionStart {
 
 // Stops playback and clears the per-run display and descent state.
 void resetScene(Simulation& sim, uint32_t nowMs);
+
+// The fighter's velocity at the trigger: the true airspeed along the nose,
+// then the sink rate straight down.
+Vec3 launchVelocity(const SimParams& P, const FighterAttitude& attitude);
 
 // Computes a whole run: 600 s and playback, or a 7 s quick run (GRAPH page)
 // that replaces the stored samples without playing. randomValue (0..32767)
