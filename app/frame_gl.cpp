@@ -61,7 +61,7 @@ void renderFrame() {
     drawTower();
     // 11. Red reference line above the fighter.
     drawReferenceLineStep();
-    // 12. Buildings (display list 999).
+    // 12. Buildings (their display list).
     drawBuildingsStep();
     // 13. Sun marker and its line to the ground.
     drawSunMarkerStep(camera.eyePosition);

@@ -6,6 +6,8 @@
 
 namespace {
 
+GLuint worldList = 0;
+
 GLuint jpeg(int slot) { return slot >= 0 && slot < jpegSlotCount ? jpegTextures[slot] : 0; }
 
 void face(const Vec3& a, const Vec3& b, const Vec3& c, const Vec3& d, int texture, float repeat) {
@@ -80,8 +82,16 @@ void drawBuilding(const BuildingSpec& b, const SceneLight& light) {
 void buildWorldList() {
     BuildingSpec buildings[kBuildingCount];
     makeBuildings(buildings, runtimeRandom);
-    glNewList(kBuildingsList, GL_COMPILE);
+    if (worldList == 0) worldList = glGenLists(1);
+    if (worldList == 0) return;  // no list names left: the town stays unbuilt
+    glNewList(worldList, GL_COMPILE);
     glColor4f(sceneLight.lightLevel, sceneLight.lightLevel, sceneLight.lightLevel, 1.0f);
     for (const BuildingSpec& b : buildings) drawBuilding(b, sceneLight);
     glEndList();
 }
+
+void callWorldList() {
+    if (worldList != 0) glCallList(worldList);
+}
+
+unsigned worldListName() { return worldList; }

@@ -21,7 +21,7 @@ void drawReferenceLineStep() {
 }
 
 void drawBuildingsStep() {
-    if (sceneSwitches.buildings) glCallList(kBuildingsList);
+    if (sceneSwitches.buildings) callWorldList();
 }
 
 void drawSunMarkerStep(const Vec3& eye) { drawSunStep(sceneLight, eye); }

@@ -8,8 +8,6 @@
 #include "render/world_layout.h"
 #include "sim/vec3.h"
 
-constexpr unsigned kBuildingsList = 999;
-
 // The world's record made when the program starts: the origin of the cloud
 // drift and the fog parameter (fog end = (parameter - 23) * 1000).
 struct SkyGround {
@@ -26,9 +24,15 @@ void drawGround(const HillHeights& hills, const Vec3& eye);
 void drawCloudLayer(const Vec3& eye, float alpha, uint32_t nowMs);
 void drawTower();
 
-// Compiles display list 999 (the airfield building and nineteen random
-// ones with their shadows); start-up and the zero-zero reset call it.
+// Compiles the buildings' display list (the airfield building and nineteen
+// random ones with their shadows); start-up and the zero-zero reset call it.
+// The list's name comes from glGenLists once and is reused by every rebuild,
+// so it can neither overwrite nor be overwritten by the font lists.
 void buildWorldList();
+// Calls the buildings' list; nothing before it was compiled.
+void callWorldList();
+// The name of the buildings' list, 0 before the first build.
+unsigned worldListName();
 void drawBuilding(const BuildingSpec& b, const SceneLight& light);
 
 void drawCrossBillboard(float x, float y, float z, float w, float h, int image);
