@@ -39,7 +39,7 @@ void drawCrewInCockpit(const BodyFrame& f, PolyModel& m) {
     drawPart(m, kPartPack, f.pack, true);
     drawPart(m, kPartPilot, f.pilot, true);
     drawPart(m, kPartSeat, f.seat, true);
-    drawShadow(m, kPartFighter, f.fighterShadow.at);
+    if (f.fighterShadow.shown) drawShadow(m, kPartFighter, f.fighterShadow.at);
     drawShadow(m, kPartSeat, f.seatShadow.at);
 }
 

@@ -74,7 +74,8 @@ void planBeforeRun(const Simulation& sim, BodyScene& s, BodyFrame& f) {
     f.pilot = PlacedPart{true, at};
     f.seat = PlacedPart{true, at};
     f.pack = PlacedPart{true, at};
-    f.fighterShadow = PlacedPart{true, at};
+    // A fighter switched off casts no shadow either.
+    f.fighterShadow = PlacedPart{s.fighterShown, at};
     f.seatShadow = PlacedPart{true, at};
     // sound: dog bark (one frame in 3300 on average, fighter shown or not)
     f.dogBark = s.random.next() % 3300 == 33;

@@ -69,6 +69,12 @@ TEST_F(BodyFrames, ZeroZeroRunFromCockpitToTheGround) {
     BodyFrame before = frameAt(0);
     EXPECT_TRUE(before.crewInCockpit);
     EXPECT_NEAR(state.pilotHeightM, 2.3f - 0.4f, 1e-4f);  // the seat in the cockpit on the ground
+    // With the fighter switched off the crew sits where the cockpit would be,
+    // and nothing of the fighter shows, its shadow neither.
+    BodyScene hidden{model, snapshot, axes, state, attitude, drogue, mainChute, counter, false};
+    BodyFrame bare = planBodyFrame(*sim, hidden);
+    EXPECT_FALSE(bare.fighter.shown || bare.fighterShadow.shown || bare.canopy.shown);
+    EXPECT_TRUE(bare.pilot.shown && bare.seat.shown && bare.seatShadow.shown);
 
     eject();
     ASSERT_EQ(sim->times.seqMode, 1);
@@ -191,4 +197,38 @@ TEST_F(BodyFrames, HighSpeedRunShowsTheDrogueAndTheSeatFallingAway) {
     EXPECT_TRUE(sawDrogue);
     EXPECT_TRUE(sawMain);
     EXPECT_TRUE(seatApart);
+}
+
+TEST_F(BodyFrames, ClocksPastTheComputedSamplesReadTheLastOnes) {
+    // A run whose computed samples end early: the body pass must read the
+    // last of them, not whatever the arrays hold beyond.
+    sim->params.initialTasKt = 450.0f;
+    sim->fighterPosition.altitude = 300.0;
+    eject();
+    ASSERT_EQ(sim->times.seqMode, 2);
+    Trajectory& tr = *sim->trajectory;
+    const int cut = (int)(sim->times.tMainFire * 1000.0) + 400;
+    ASSERT_LT(cut, tr.lastIndex);
+    tr.lastIndex = cut;
+    sim->pack.lastIndex = 200 < sim->pack.lastIndex ? 200 : sim->pack.lastIndex;
+    const Vec3 start((float)sim->fighter.start[0], (float)sim->fighter.start[1], (float)sim->fighter.start[2]);
+    const Vec3 last((float)tr.px[cut], (float)tr.py[cut], (float)tr.pz[cut]);
+    const Vec3 packLast = packPosition(sim->pack, sim->pack.lastIndex);
+
+    bool checked = false;
+    for (uint32_t ms = 0; ms < 5000; ms += 20) {
+        BodyFrame f = frameAt(ms);
+        if (sim->clocks.seatIndex <= cut + 500) continue;
+        ASSERT_FALSE(state.landed);
+        EXPECT_FLOAT_EQ(f.pilot.at.x, start.x + last.x) << ms;
+        EXPECT_FLOAT_EQ(f.pilot.at.y, start.y + last.y) << ms;
+        EXPECT_FLOAT_EQ(f.pilot.at.z, start.z + last.z) << ms;
+        if (f.pack.shown) {
+            EXPECT_FLOAT_EQ(f.pack.at.x, start.x + packLast.x) << ms;
+            EXPECT_FLOAT_EQ(f.pack.at.z, start.z + packLast.z) << ms;
+        }
+        EXPECT_TRUE(finite(f.seat.at) && finite(f.main.at)) << ms;
+        checked = true;
+    }
+    EXPECT_TRUE(checked);
 }
