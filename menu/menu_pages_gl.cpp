@@ -9,6 +9,7 @@
 #include "menu/info_pages.h"
 #include "menu/menu_control.h"
 #include "menu/menu_pages.h"
+#include "menu/menu_text.h"
 #include "menu/scene_presets.h"
 #include "menu/widgets_draw.h"
 #include "sim/simulation.h"
@@ -88,17 +89,22 @@ void drawScenePage(int panelX) {
     const NameList& l = W.sceneList;
     float scroll = W.sceneScroll.value;
     int first = nameListFirstVisible(l, scroll);
+    // Names are cut where the list (or the line above it) ends.
+    char shown[kNameListNameLength + 1];
     glColor3f(1, 1, 1);
-    for (int row = 0; row < l.visibleRows && first + row < l.count; ++row)
-        printText(l.rect.left + 5, 600 - (l.rect.top + l.rowHeight * (row + 1)) + 3, l.entries[first + row].name, 0,
-                  0.9f, 0.9f);
+    for (int row = 0; row < l.visibleRows && first + row < l.count; ++row) {
+        fitText(l.entries[first + row].name, 0, 0.9f, (float)(l.rect.right - l.rect.left - 10), shown, sizeof shown);
+        printText(l.rect.left + 5, 600 - (l.rect.top + l.rowHeight * (row + 1)) + 3, shown, 0, 0.9f, 0.9f);
+    }
     drawNameList(l, scroll);
     drawScrollBar(W.sceneScroll);
 
     glColor3f(0.85f, 0.85f, 0.85f);
     printText(l.rect.left, 600 - l.rect.top + 12, "Selected:", 0, 0.9f, 0.9f);
     glColor3f(1, 1, 0);
-    printText(l.rect.left + 90, 600 - l.rect.top + 12, nameListSelectedName(l), 0, 0.9f, 0.9f);
+    fitText(nameListSelectedName(l), 0, 0.9f, (float)(W.sceneScroll.track.right - l.rect.left - 90), shown,
+            sizeof shown);
+    printText(l.rect.left + 90, 600 - l.rect.top + 12, shown, 0, 0.9f, 0.9f);
 
     drawButtonWithLabel(W.load, "LOAD");
     drawButtonWithLabel(W.remove, "DELETE");

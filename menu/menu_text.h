@@ -14,3 +14,8 @@ struct MenuText {
 // Fills line; text is formatted with printf rules and cut to fit.
 void setMenuText(MenuText& line, int x, int y, int style, float scaleX, float scaleY, float r, float g, float b,
                  const char* format, ...) __attribute__((format(printf, 10, 11)));
+
+// The longest start of text that prints within width units (style and
+// scaleX as printText takes them), copied into out (cap bytes, zero-ended).
+// A scene name of 255 characters fits the list it is shown in this way.
+void fitText(const char* text, int style, float scaleX, float width, char* out, int cap);

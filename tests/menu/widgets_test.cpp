@@ -3,8 +3,11 @@
 // text dialog.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
+#include "menu/font_text.h"
+#include "menu/menu_text.h"
 #include "menu/widgets.h"
 
 namespace {
@@ -234,6 +237,25 @@ TEST(TextDialog, ButtonsCloseIt) {
     dialogOpen(d);
     EXPECT_EQ(dialogClicked(d, 500, 400), 0);
     EXPECT_FALSE(dialogIsOpen(d));
+}
+
+TEST(FitText, LongNamesStopAtTheWidthShortOnesStayWhole) {
+    char out[256];
+    fitText("Zero-zero on the runway", 0, 0.9f, 390.0f, out, sizeof out);
+    EXPECT_STREQ(out, "Zero-zero on the runway");
+
+    const std::string name(255, 'W');
+    fitText(name.c_str(), 0, 0.9f, 390.0f, out, sizeof out);
+    const size_t n = std::strlen(out);
+    ASSERT_GT(n, 0u);
+    ASSERT_LT(n, name.size());
+    EXPECT_LE(textAdvance(out, 0, 0.9f), 390.0f);
+    EXPECT_GT(textAdvance(name.substr(0, n + 1).c_str(), 0, 0.9f), 390.0f) << "one more would not fit";
+
+    fitText(name.c_str(), 0, 0.9f, 1e9f, out, 8);  // the buffer bounds the copy
+    EXPECT_STREQ(out, "WWWWWWW");
+    fitText(nullptr, 0, 0.9f, 100.0f, out, sizeof out);
+    EXPECT_STREQ(out, "");
 }
 
 }  // namespace
