@@ -143,6 +143,9 @@ bool readSettingsFile(const char* path, const SettingsTargets& t, SettingsFileSt
     }
     readSettingsStream(f, t, state);
     std::fclose(f);
+    if (state.heldMore)
+        std::fprintf(stderr, "vorix: %s holds lines or fields the settings do not use; it is rewritten only when a setting differs from it\n",
+                     path);
     return true;
 }
 

@@ -132,7 +132,10 @@ TEST_F(Settings, DamagedFilesLoadWhatTheyCanAndStayUntilSomethingChanges) {
     text.insert(text.size() - 3, std::string("\0\0", 2));
     std::string path = tempPath("hostile.ini");
     writeText(path, text);
+    testing::internal::CaptureStderr();
     ASSERT_TRUE(readSettingsFile(path.c_str(), targets, state));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("hostile.ini"), std::string::npos)
+        << "a damaged file is named on standard error";
     for (float c : switches.fogColor) EXPECT_TRUE(std::isfinite(c));
     EXPECT_FLOAT_EQ(switches.fogColor[2], 0.5f);
     EXPECT_FALSE(switches.trees);
