@@ -64,7 +64,7 @@ void renderFrame() {
     // 12. Buildings (their display list).
     drawBuildingsStep();
     // 13. Sun marker and its line to the ground.
-    drawSunMarkerStep(camera.eyePosition);
+    drawSunMarkerStep();
     // 14. Trees.
     drawTreesStep();
     // 15. Bodies of the ejection, and the sounds of what they show.

@@ -13,8 +13,8 @@ void drawGroundStep(const Vec3& eye, uint32_t nowMs);
 void drawReferenceLineStep();
 // 12. The buildings' display list while the buildings are on.
 void drawBuildingsStep();
-// 13. The sun marker and its line to the ground, seen from the eye.
-void drawSunMarkerStep(const Vec3& eye);
+// 13. The sun marker and its line to the ground.
+void drawSunMarkerStep();
 // 14. The trees while they are on.
 void drawTreesStep();
 

@@ -24,7 +24,7 @@ void drawBuildingsStep() {
     if (sceneSwitches.buildings) callWorldList();
 }
 
-void drawSunMarkerStep(const Vec3& eye) { drawSunStep(sceneLight, eye); }
+void drawSunMarkerStep() { drawSunStep(sceneLight); }
 
 void drawTreesStep() {
     if (sceneSwitches.trees) drawTrees(treeTable);

@@ -80,10 +80,12 @@ void drawSunMarker(float x, float y, float z) {
     glPopMatrix();
 }
 
-void drawSunStep(const SceneLight& light, const Vec3& eye) {
+void drawSunStep(const SceneLight& light) {
     const Vec3& s = light.sunPosition;
     setEmission(1.0f, 1.0f, 0.0f);
-    if (!sunBeyondFarPlane(s, eye, kSunMarkerRadius)) drawSunMarker(s.x, s.y, s.z);
+    GLfloat modelview[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+    if (!sunBeyondFarPlane(modelview, s, kSunMarkerRadius)) drawSunMarker(s.x, s.y, s.z);
     setEmission(0.0f, 0.0f, 0.0f);
     glColor3f(0.8f, 0.8f, 0.0f);
     glBegin(GL_LINES);

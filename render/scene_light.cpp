@@ -6,8 +6,12 @@ SceneLight sceneLight;
 
 void setSceneLightDefaults(SceneLight& light) { light = SceneLight(); }
 
-bool sunBeyondFarPlane(const Vec3& sun, const Vec3& eye, float radius) {
-    return (sun - eye).length() - radius > kFarPlane;
+double eyeDepth(const float m[16], const Vec3& p) {
+    return -((double)m[2] * p.x + (double)m[6] * p.y + (double)m[10] * p.z + (double)m[14]);
+}
+
+bool sunBeyondFarPlane(const float modelview[16], const Vec3& sun, float radius) {
+    return eyeDepth(modelview, sun) - radius > kFarPlane;
 }
 
 int skyRow(float eyeZ) {

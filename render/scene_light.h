@@ -45,11 +45,16 @@ void setupMaterial();
 void setEmission(float r, float g, float b);
 // The sun sphere at (x, y, z).
 void drawSunMarker(float x, float y, float z);
-// Frame step: the glowing sun marker and its line down to the ground. The
-// sphere is left out when it lies wholly beyond the far plane (its default
-// place, 1,244 km up): the picture is the same without its 7,200 triangles.
-void drawSunStep(const SceneLight& light, const Vec3& eye);
+// Frame step: the glowing sun marker and its line down to the ground, under
+// the current view. The sphere is left out when it lies wholly beyond the far
+// plane (its default place, 1,244 km up): the picture is the same without its
+// 7,200 triangles.
+void drawSunStep(const SceneLight& light);
 
+// Distance of a point in front of the eye along the view direction, for a
+// column-major modelview matrix (what the far plane is measured in).
+double eyeDepth(const float modelview[16], const Vec3& p);
 // True when a sphere of this radius at the sun lies wholly beyond the far
-// plane seen from the eye.
-bool sunBeyondFarPlane(const Vec3& sun, const Vec3& eye, float radius);
+// plane of the view. The straight distance would not do: a sun far off to
+// the side of a wide view is nearer in depth than in distance.
+bool sunBeyondFarPlane(const float modelview[16], const Vec3& sun, float radius);

@@ -65,7 +65,7 @@ void drawScene(const ViewSpec& v, uint32_t nowMs) {
     drawTower();
     drawReferenceLineStep();
     drawBuildingsStep();
-    drawSunMarkerStep(v.eye);
+    drawSunMarkerStep();
     drawTreesStep();
     drawBodies(v.eye);
 }
