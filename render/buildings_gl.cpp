@@ -93,5 +93,3 @@ void buildWorldList() {
 void callWorldList() {
     if (worldList != 0) glCallList(worldList);
 }
-
-unsigned worldListName() { return worldList; }

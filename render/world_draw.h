@@ -31,8 +31,6 @@ void drawTower();
 void buildWorldList();
 // Calls the buildings' list; nothing before it was compiled.
 void callWorldList();
-// The name of the buildings' list, 0 before the first build.
-unsigned worldListName();
 void drawBuilding(const BuildingSpec& b, const SceneLight& light);
 
 void drawCrossBillboard(float x, float y, float z, float w, float h, int image);
