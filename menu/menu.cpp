@@ -332,7 +332,12 @@ void menuPageTick(uint32_t nowMs) {
     }
 }
 
-void cameraSpinnerTick(uint32_t nowMs) { spinnerTick(W.cameraMode, nowMs); }
+// The spinner writes the mode only while an arrow is held (and at the click):
+// a mode outside its range that a scene preset set (7) stays until the user
+// works the arrows.
+void cameraSpinnerTick(uint32_t nowMs) {
+    if (spinnerHeld(W.cameraMode)) spinnerTick(W.cameraMode, nowMs);
+}
 
 // ---- scene presets ----------------------------------------------------------------
 

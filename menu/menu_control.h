@@ -80,7 +80,8 @@ bool menuClosedMouseUpAt(int x, int y, uint32_t nowMs);
 // Each frame the page is shown: the current tab's spinners run and write their
 // parameters, toggles write their switches, the derived values follow.
 void menuPageTick(uint32_t nowMs);
-// Each frame while the menu is closed: the camera-mode spinner.
+// Each frame while the menu is closed: the camera-mode spinner, while an
+// arrow is held.
 void cameraSpinnerTick(uint32_t nowMs);
 
 // Gives the preset's values back to the records, recomputes what depends on

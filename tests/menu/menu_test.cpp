@@ -225,6 +225,24 @@ TEST_F(Menu, CameraModeSpinnerWhileClosed) {
     EXPECT_TRUE(menu.menuOpen);
 }
 
+TEST_F(Menu, CameraModeOnlyAPresetCanHoldStaysUntilTheSpinnerIsWorked) {
+    float values[V::count];
+    captureSceneValues(programSceneRecords(), values);
+    values[V::cameraMode] = 7.0f;
+    applyScenePreset(insertScenePreset(scenePresetTable, "preset view", values, V::count));
+    for (int frame = 0; frame < 3; ++frame) cameraSpinnerTick(now += 16);
+    EXPECT_EQ(camera.cameraMode, 7) << "the closed menu's spinner must not pull the mode into its range";
+
+    menuClosedMouseDownAt(680, 550, now);  // the down arrow: from the top of its range
+    menuClosedMouseUpAt(680, 550, now + 40);
+    EXPECT_EQ(camera.cameraMode, 5);
+
+    menuClosedMouseDownAt(700, 550, now += 100);  // held: the mode runs up to its limit
+    for (int frame = 0; frame < 10; ++frame) cameraSpinnerTick(now += 100);
+    EXPECT_EQ(camera.cameraMode, 6);
+    menuClosedMouseUpAt(400, 300, now);
+}
+
 TEST_F(Menu, SaveThroughTheNameBoxThenLoadAndDelete) {
     open();
     chooseTab(kTabScene);
