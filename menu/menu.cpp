@@ -189,6 +189,9 @@ void closeMenuAt(uint32_t nowMs) {
     menu.menuEventTime = nowMs;
     menu.menuOpen = false;
     input.leftDragging = false;
+    // Closed with the button still down (Space, Escape): the release will not
+    // reach the page, so no arrow or thumb may stay held for the next opening.
+    letGoOfEverything();
     refreshSimulationState();
     afterMenuEdit();
 }

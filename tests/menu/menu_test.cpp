@@ -129,6 +129,18 @@ TEST_F(Menu, EditsRefreshTheHudCopiesAsKeysDo) {
     EXPECT_FLOAT_EQ(overlay.shownSpeedKt, 250.0f);
 }
 
+TEST_F(Menu, ClosingWithTheButtonDownLeavesNothingHeld) {
+    open();
+    const ValueSpinner& tas = menuWidgets.control[21];
+    menuMouseDownAt(tas.increment.left + 2, tas.increment.top + 2, now);
+    closeMenuAt(now += 50);  // Space while the arrow is held
+    menuClosedMouseUpAt(400, 300, now += 50);
+    const float airspeed = simulation.params.initialTasKt;
+    open();
+    for (int frame = 0; frame < 30; ++frame) tick();
+    EXPECT_FLOAT_EQ(simulation.params.initialTasKt, airspeed) << "the arrow ran on by itself";
+}
+
 TEST_F(Menu, CatapultThrustStopsAtThePackageWeight) {
     open();
     simulation.params.catapultThrustLb = 520.0f;
