@@ -55,13 +55,16 @@ rm -rf "$APP_DIR"
 mkdir -p "$APP_DIR"
 cp -r "$BUILD_DIR/Data" "$APP_DIR/Data"
 cp "$data/scene.ini" "$WORK/scene.orig"
+# The program is copied beside its Data: the build folder may sit where
+# nobody cannot reach it (a private temporary clone).
+cp "$BUILD_DIR/vorix" "$WORK/vorix"
 chmod -R a+rX "$WORK"
 chmod 555 "$data"
 run_as=""
 [ "$(id -u)" -eq 0 ] && run_as="setpriv --reuid=65534 --regid=65534 --clear-groups"
 start_xvfb 800x600x24
 set_picture 800 600
-(cd "$APP_DIR" && VORIX_NO_DIALOGS=1 LIBGL_ALWAYS_SOFTWARE=1 exec $run_as "$BUILD_DIR/vorix") \
+(cd "$APP_DIR" && VORIX_NO_DIALOGS=1 LIBGL_ALWAYS_SOFTWARE=1 exec $run_as "$WORK/vorix") \
     >"$WORK/app.out" 2>"$WORK/app.err" &
 APP_PID=$!
 wait_window
