@@ -1,6 +1,6 @@
 // Glyph display lists and the text printer. Each list draws one textured
-// 16 by 16 quad from its sheet cell and moves the pen, so a string is one
-// glCallLists over its bytes.
+// 16 by 16 quad from its sheet cell and moves the pen; the printer draws
+// the same quads a whole string at a time.
 #include <GL/gl.h>
 
 #include "assets/textures.h"
@@ -9,6 +9,7 @@
 namespace {
 
 GLuint fontListBase = 0;
+GlyphCell glyphCells[kFontListCount];
 
 constexpr int kAlphaSheetTga = 13;   // "Data/Font.tga" in the TGA load order
 
@@ -30,6 +31,7 @@ void buildFontLists() {
     if (fontListBase == 0) return;
     for (int list = 0; list < kFontListCount; ++list) {
         const GlyphCell g = glyphCell(list);
+        glyphCells[list] = g;
         glNewList(fontListBase + list, GL_COMPILE);
         glBegin(GL_QUADS);
         glTexCoord2f(g.s0, g.t0);
@@ -75,21 +77,28 @@ void printText(int x, int y, const char* text, int style, float scaleX, float sc
     glTranslatef((float)x, (float)y, 0.0f);
     glScalef(scaleX, scaleY, 1.0f);
 
-    // Bytes whose list would fall outside the reserved names are dropped
-    // rather than calling some other part's display list.
-    glListBase(fontListBase);
-    GLushort lists[256];
-    int n = 0;
+    // The string goes out as one batch of the quads its glyph lists hold,
+    // placed at the pen the lists' own moves would give. A list call per
+    // glyph with a matrix change between them is one draw per glyph, which a
+    // software renderer pays for dearly on a screen full of text. Bytes whose
+    // list would fall outside the reserved names are dropped.
+    glBegin(GL_QUADS);
+    float pen = 0.0f;
     for (const char* p = text; *p; ++p) {
         const int list = glyphListFor(style, *p);
         if (list < 0) continue;
-        lists[n++] = (GLushort)list;
-        if (n == 256) {
-            glCallLists(n, GL_UNSIGNED_SHORT, lists);
-            n = 0;
-        }
+        const GlyphCell& g = glyphCells[list];
+        glTexCoord2f(g.s0, g.t0);
+        glVertex2f(pen, 0.0f);
+        glTexCoord2f(g.s1, g.t0);
+        glVertex2f(pen + 16.0f, 0.0f);
+        glTexCoord2f(g.s1, g.t1);
+        glVertex2f(pen + 16.0f, 16.0f);
+        glTexCoord2f(g.s0, g.t1);
+        glVertex2f(pen, 16.0f);
+        pen += g.advance;
     }
-    if (n > 0) glCallLists(n, GL_UNSIGNED_SHORT, lists);
+    glEnd();
 
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
