@@ -27,6 +27,12 @@ start_xvfb() {
     done
     [ -s "$WORK/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$WORK/display")"
+    # On a busy machine the number can come before the server answers.
+    for _ in $(seq 100); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    fail "Xvfb on $DISPLAY does not answer"
 }
 
 # start_app [args...]: runs build/vorix from the build folder (or APP_DIR), as users do.
