@@ -50,7 +50,7 @@ void platSwapBuffers();
 // the exit code in wParam after all messages queued before it.
 bool platPeekMessage(WindowMessage* msg);
 void platPostQuitMessage(int exitCode);
-bool platKeyHeld(int virtualKey);  // VK_SHIFT or VK_CONTROL
+bool platKeyHeld(int virtualKey);  // VK_SHIFT or VK_CONTROL, as at the last key message
 
 // ---- time and message boxes ---------------------------------------------------
 

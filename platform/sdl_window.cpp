@@ -30,6 +30,10 @@ struct SdlWindowState {
     bool virtualPointer = false;
     int virtualWidth = 0, virtualHeight = 0;
     int pointerX = 0, pointerY = 0;
+    // Shift and Ctrl as they stood when the last key message happened: the
+    // queue may already hold their release when that message is handled.
+    bool keyModKnown = false;
+    uint16_t keyMod = 0;
 };
 
 SdlWindowState sdl;
@@ -77,6 +81,8 @@ bool translate(const SDL_Event& e, WindowMessage* msg) {
         case SDL_KEYUP: {
             int vk = virtualKeyFromSdl(e.key.keysym);
             if (vk == 0) return false;
+            sdl.keyModKnown = true;
+            sdl.keyMod = e.key.keysym.mod;
             msg->message = e.type == SDL_KEYDOWN ? WM_KEYDOWN : WM_KEYUP;
             msg->wParam = (uintptr_t)vk;
             return true;
@@ -282,7 +288,7 @@ void platPostQuitMessage(int exitCode) {
 }
 
 bool platKeyHeld(int virtualKey) {
-    SDL_Keymod mod = SDL_GetModState();
+    const unsigned mod = sdl.keyModKnown ? sdl.keyMod : (unsigned)SDL_GetModState();
     if (virtualKey == VK_SHIFT) return (mod & KMOD_SHIFT) != 0;
     if (virtualKey == VK_CONTROL) return (mod & KMOD_CTRL) != 0;
     return false;
