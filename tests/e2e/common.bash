@@ -7,9 +7,22 @@ XVFB_PID=""
 APP_PID=""
 WORK=$(mktemp -d)
 
+# stop_xvfb: ends the private X server and waits until it is gone. A server
+# still shutting down removes its socket files as it goes, and would take
+# away the socket of a new server that was given the same display number.
+stop_xvfb() {
+    [ -n "$XVFB_PID" ] || return 0
+    kill "$XVFB_PID" 2>/dev/null
+    for _ in $(seq 100); do
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.05
+    done
+    XVFB_PID=""
+}
+
 cleanup() {
     [ -n "$APP_PID" ] && kill -9 "$APP_PID" 2>/dev/null
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    stop_xvfb
     rm -rf "$WORK"
 }
 trap cleanup EXIT

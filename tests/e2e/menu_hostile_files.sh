@@ -49,8 +49,7 @@ cmp -s "$WORK/settings.orig" "$data/3d_eject.ini" || fail "the settings file was
 
 # An unwritable Data folder (root writes anywhere, so the program then runs
 # as nobody). A scene is quick-saved, and Escape tries to write it twice.
-kill "$XVFB_PID" 2>/dev/null
-XVFB_PID=""
+stop_xvfb
 rm -rf "$APP_DIR"
 mkdir -p "$APP_DIR"
 cp -r "$BUILD_DIR/Data" "$APP_DIR/Data"
