@@ -3,7 +3,7 @@
 #include "sim/simulation.h"
 #include "sim/units.h"
 
-const ControlSpinnerSpec kControlSpinners[kControlSpinnerCount] = {
+const ControlSpinnerRow kControlSpinners[kControlSpinnerCount] = {
     {309, 102, &SimParams::cgOffsetZ, nullptr, -10.0, 10.0, 0.01f},
     {309, 122, &SimParams::seatBackAngleDeg, nullptr, -45.0, 45.0, 0.5f},
     {309, 142, &SimParams::catapultOnsetRate, nullptr, 10.0, 3000.0, 5.0f},

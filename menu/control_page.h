@@ -14,7 +14,7 @@ constexpr int kControlSpinnerHeight = 18;
 // A spinner of the page: its top-left corner, the parameter (one of the two
 // members is set), range and step. The catapult thrust's minimum is the
 // package weight in lb when the spinner is built, not minF.
-struct ControlSpinnerSpec {
+struct ControlSpinnerRow {
     int left, top;
     float SimParams::*floatField;
     double SimParams::*doubleField;
@@ -22,7 +22,7 @@ struct ControlSpinnerSpec {
     float step;
 };
 
-extern const ControlSpinnerSpec kControlSpinners[kControlSpinnerCount];
+extern const ControlSpinnerRow kControlSpinners[kControlSpinnerCount];
 constexpr int kCatapultThrustSpinner = 5;
 constexpr int kSeatBackSpinner = 1;
 

@@ -41,7 +41,7 @@ constexpr int kOptionToggleTop[kOptionToggleCount] = {242, 277, 312, 347, 382};
 
 void buildControlSpinners(SimParams& p) {
     for (int k = 0; k < kControlSpinnerCount; ++k) {
-        const ControlSpinnerSpec& s = kControlSpinners[k];
+        const ControlSpinnerRow& s = kControlSpinners[k];
         double min = s.min;
         if (k == kCatapultThrustSpinner) min = totalMass(p) * kLbPerKg;
         if (s.floatField)

@@ -37,7 +37,7 @@ void flat(const Vec3& a, const Vec3& b, const Vec3& c, const Vec3& d) {
 
 }  // namespace
 
-void drawBuilding(const BuildingSpec& b, const SceneLight& light) {
+void drawBuilding(const BuildingPlan& b, const SceneLight& light) {
     float level = light.lightLevel;
     glEnable(GL_CULL_FACE);
     glColor4f(level, level, level, 1.0f);
@@ -80,13 +80,13 @@ void drawBuilding(const BuildingSpec& b, const SceneLight& light) {
 }
 
 void buildWorldList() {
-    BuildingSpec buildings[kBuildingCount];
+    BuildingPlan buildings[kBuildingCount];
     makeBuildings(buildings, runtimeRandom);
     if (worldList == 0) worldList = glGenLists(1);
     if (worldList == 0) return;  // no list names left: the town stays unbuilt
     glNewList(worldList, GL_COMPILE);
     glColor4f(sceneLight.lightLevel, sceneLight.lightLevel, sceneLight.lightLevel, 1.0f);
-    for (const BuildingSpec& b : buildings) drawBuilding(b, sceneLight);
+    for (const BuildingPlan& b : buildings) drawBuilding(b, sceneLight);
     glEndList();
 }
 

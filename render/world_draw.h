@@ -31,7 +31,7 @@ void drawTower();
 void buildWorldList();
 // Calls the buildings' list; nothing before it was compiled.
 void callWorldList();
-void drawBuilding(const BuildingSpec& b, const SceneLight& light);
+void drawBuilding(const BuildingPlan& b, const SceneLight& light);
 
 void drawCrossBillboard(float x, float y, float z, float w, float h, int image);
 // The first 180 trees, each size / 2 wide and size high, standing on the ground.

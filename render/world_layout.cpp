@@ -51,15 +51,15 @@ void placeTrees(TreeTable& table, RandomSource& random) {
     }
 }
 
-void makeBuildings(BuildingSpec out[kBuildingCount], RandomSource& random) {
-    BuildingSpec& airfield = out[0];
-    airfield = BuildingSpec{63, 10, 17, 40, 230, 0, 37, 37, 37, 37, 12, true, 5};
+void makeBuildings(BuildingPlan out[kBuildingCount], RandomSource& random) {
+    BuildingPlan& airfield = out[0];
+    airfield = BuildingPlan{63, 10, 17, 40, 230, 0, 37, 37, 37, 37, 12, true, 5};
     for (int k = 1; k < kBuildingCount; ++k) {
         for (int skip = 0; skip < 3; ++skip) random.next();
         int h = random.next(), l = random.next(), m = random.next();
         int o = random.next(), r = random.next(), t = random.next();
         int tex = t % 11 + 3;
-        out[k] = BuildingSpec{(float)(h % 75 + 10), (float)(l % 75 + 10), (float)(m % 75 + 5),
+        out[k] = BuildingPlan{(float)(h % 75 + 10), (float)(l % 75 + 10), (float)(m % 75 + 5),
                               (float)(o % 1000 - 1000), (float)(r % 1000 + 200), 0.0f,
                               tex, tex, tex, tex, tex, false, 1.0f};
     }

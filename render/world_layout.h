@@ -71,7 +71,7 @@ void placeTrees(TreeTable& table, RandomSource& random);
 
 constexpr int kBuildingCount = 20;  // the airfield building and nineteen others
 
-struct BuildingSpec {
+struct BuildingPlan {
     float sizeX = 0, sizeY = 0, height = 0;
     float centreX = 0, centreY = 0, baseZ = 0;
     int texSouth = 0, texNorth = 0, texEast = 0, texWest = 0, texTop = 0;
@@ -81,7 +81,7 @@ struct BuildingSpec {
 
 // The airfield building, then nineteen random ones (nine draws each, the
 // first three unused).
-void makeBuildings(BuildingSpec out[kBuildingCount], RandomSource& random);
+void makeBuildings(BuildingPlan out[kBuildingCount], RandomSource& random);
 
 // A building corner's shadow point on the ground for the sun at s.
 Vec3 buildingShadowPoint(const Vec3& p, const Vec3& sun);

@@ -92,7 +92,7 @@ TEST(Buildings, AirfieldBuildingThenNineteenRandom) {
     ScriptedRandom r;
     for (int k = 0; k < 19; ++k)
         for (int d : {1, 2, 3, 80, 160, 74, 999, 0, 10}) r.draws.push_back(d);
-    BuildingSpec b[kBuildingCount];
+    BuildingPlan b[kBuildingCount];
     makeBuildings(b, r);
     EXPECT_FLOAT_EQ(b[0].sizeX, 63.0f);
     EXPECT_EQ(b[0].texSouth, 37);
