@@ -49,6 +49,7 @@ CameraScene cameraSceneFrom(const Simulation& sim, const BodyState& bodies, cons
     s.fighterDrift = s.fighterVelocity * t;
     if (sim.params.applyGOnFighter) s.fighterDrift.z -= 4.9f * t * t;
 
+    s.fighterCrashed = bodies.crashed;
     s.fighterPoint = bodies.crashed ? bodies.crashPoint : s.fighterReference + s.fighterDrift;
     pilotAt(sim, bodies, s.pilotDisplacement, s.pilotVelocity);
     // Until the seat moves it rides in the fighter.

@@ -18,6 +18,7 @@ struct CameraScene {
     Vec3 fighterReference;       // R: fighter position + the model's reference offset
     Vec3 fighterVelocity;        // playback velocity of the run
     Vec3 fighterPoint;           // F: R moved along the run, or the crash point
+    bool fighterCrashed = false; // the abandoned fighter lies burning at F
     Vec3 fighterDrift;           // velocity x elapsed, less the gravity drop
     Vec3 seatStart;              // seat-start offset for the current attitude
     Vec3 pilotDisplacement;      // D: the pilot relative to the fighter's start

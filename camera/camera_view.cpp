@@ -42,6 +42,9 @@ CameraView orbitFighterView(const CameraState& c, const CameraScene& s) {
     const OrbitCamera& o = c.fighterOrbit;
     Vec3 p;
     if (s.running) p = s.fighterDrift;
+    // The fighter stops where it crashed; the orbit stays about the fire
+    // instead of following its path on under the ground.
+    if (s.running && s.fighterCrashed) p = s.fighterPoint - s.fighterReference;
     Vec3 eye = o.eye + p, target = o.centre + p;
     CameraView v = lookFrom(eye, target);
     // The look-at never goes below the floor; the recorded eye may.
@@ -54,6 +57,18 @@ CameraView fighterFlybyView(FlybyCamera& f, const CameraScene& s, uint32_t nowMs
     if (!s.running) {
         f.target = s.fighterReference;
     } else {
+        if (s.fighterCrashed) {
+            // The wreck stands at its fire: the camera is placed about it
+            // once and then every 15 s, instead of waiting for a path that
+            // goes on under the ground (nothing passes a body standing still).
+            f.target = s.fighterPoint;
+            const bool placedForFlight = f.targetVelocity.length() > 0.0f;
+            if (placedForFlight || (uint32_t)(nowMs - f.placementTimeMs) >= kFlybyMaxWaitMs) {
+                int a1 = randomDraw(), a2 = randomDraw();
+                placeFlyby(f, f.target, Vec3(), nowMs, a1, a2);
+            }
+            return lookFrom(f.eye, f.target);
+        }
         f.target = s.fighterReference + s.fighterDrift;
         if (flybyDue(f, nowMs)) {
             int a1 = randomDraw(), a2 = randomDraw();

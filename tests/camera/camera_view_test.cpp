@@ -274,6 +274,35 @@ TEST(FlybyCameras, ViewsPlaceAgainDuringARunOnly) {
     EXPECT_NEAR(pilotFlybyLeadTime(600.0f / 1.944f), 0.8f, 1e-5f);
 }
 
+// After the crash the fighter cameras stay with the burning wreck instead of
+// the path the fighter would have flown on under the ground.
+TEST(FighterCameras, StayAtTheCrash) {
+    CameraState c;
+    setCameraDefaults(c);
+    CameraScene s = runningScene();
+    s.fighterDrift = Vec3(0, -400, -60);
+    s.fighterCrashed = true;
+    s.fighterPoint = Vec3(10, -150, 0.5f);
+
+    c.cameraMode = kCameraFighterFlyby;
+    c.fighterFlyby.placementTimeMs = 0;
+    CameraView v = computeCameraView(c, s, 100000, fixedDraw);
+    expectVec(v.target, 10, -150, 0.5f);
+    expectVec(v.eye, 60, -150, 3);  // +x by 50, nothing to lead, held at 3 m
+    // Standing still, it is not placed again until its 15 s are up.
+    computeCameraView(c, s, 105000, fixedDraw);
+    EXPECT_EQ(c.fighterFlyby.placementTimeMs, 100000u);
+    computeCameraView(c, s, 115000, fixedDraw);
+    EXPECT_EQ(c.fighterFlyby.placementTimeMs, 115000u);
+
+    c.cameraMode = kCameraOrbitFighter;
+    c.fighterOrbit.eye = Vec3(10, 21 - 30, 120);
+    c.fighterOrbit.centre = Vec3(10, 21, 101);  // R
+    v = computeCameraView(c, s, 0, fixedDraw);
+    expectVec(v.target, 10, -150, 1.8f);
+    expectVec(v.eye, 10, -180, 19.5f);
+}
+
 TEST(PresetView, LooksAtTheFighterDuringARun) {
     CameraState c;
     setCameraDefaults(c);
