@@ -298,7 +298,8 @@ void layoutSpinePlot(GraphPlot& p, const RunAnalysis& a, const RunEvents& e, con
             hi = v > hi ? v : hi;
         }
     }
-    p.value = niceAxis(lo, hi, 4);
+    // Headroom over the larger of the peak and the limit for the DRI's label.
+    p.value = niceAxis(lo, hi * 1.25, 4);
     layoutTicks(p);
     layoutEvents(p, e);
     CurveBuilder input(p.curves[0], p.box, p.time, p.value);
@@ -325,7 +326,7 @@ void layoutSpinePlot(GraphPlot& p, const RunAnalysis& a, const RunEvents& e, con
     p.pointX = mapX(p.box, p.time, a.driTimeS);
     p.pointY = mapY(p.box, p.value, a.dri);
     std::snprintf(label, sizeof label, "DRI %.1f", clampForText(a.dri));
-    setText(p.pointLabel, p.pointX + 5, p.pointY - 4, kSmallX, kSmallY, kAccent, label);
+    setText(p.pointLabel, p.pointX + 5, p.pointY - 13, kSmallX, kSmallY, kAccent, label);
 }
 
 void addLine(GraphPage& page, const float colour[3], const char* format, ...) __attribute__((format(printf, 3, 4)));
