@@ -54,3 +54,15 @@ close_menu() {
     sleep 0.8
     screenshot "$WORK/$1.miff"
 }
+
+# load_first_scene WHAT: from the SCENE page, selects the first name, loads it
+# and checks that the HUD's airspeed line then differs from $WORK/start.miff.
+load_first_scene() {
+    click_at 300 160
+    shot_until selected changed "$WORK/scenes.miff" "$WORK/selected.miff" "$SELECTED" || fail "no scene selected"
+    click_at 286 438
+    shot_until loaded changed "$WORK/selected.miff" "$WORK/loaded.miff" "$TABS" || fail "LOAD did not close the menu"
+    sleep 0.8
+    screenshot "$WORK/loaded.miff"
+    changed "$WORK/start.miff" "$WORK/loaded.miff" "$KTAS" || fail "the HUD does not show $1"
+}
