@@ -27,7 +27,7 @@ trap cleanup EXIT
 cc -O2 -shared -fPIC -o "$WORK/frame_clock.so" "$HERE/frame_clock.c" -ldl || exit 1
 
 exec 9>"$WORK/display"
-Xvfb -displayfd 9 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 9 -screen 0 800x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 XVFB_PID=$!
 for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$WORK/display")"

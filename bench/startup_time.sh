@@ -10,7 +10,7 @@ WORK=$(mktemp -d)
 XVFB_PID=""
 trap '[ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null; rm -rf "$WORK"' EXIT
 exec 9>"$WORK/display"
-Xvfb -displayfd 9 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 9 -screen 0 800x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 XVFB_PID=$!
 for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$WORK/display")"

@@ -27,12 +27,24 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*"; [ -f "$WORK/app.err" ] && sed 's/^/  app: /' "$WORK/app.err" | tail -20; exit 1; }
+fail() {
+    echo "FAIL: $*"
+    [ -f "$WORK/app.err" ] && sed 's/^/  app: /' "$WORK/app.err" | tail -20
+    # Whether the private X server still runs, and what it said, tells a
+    # fault of the program from one of the test machine.
+    if [ -n "$XVFB_PID" ]; then
+        kill -0 "$XVFB_PID" 2>/dev/null && echo "  Xvfb ${DISPLAY:-}: running" || echo "  Xvfb ${DISPLAY:-}: gone"
+        [ -s "$WORK/xvfb.log" ] && sed 's/^/  xvfb: /' "$WORK/xvfb.log" | tail -10
+    fi
+    exit 1
+}
 
 start_xvfb() {
     local size=${1:-800x600x24}
     exec 9>"$WORK/display"
-    Xvfb -displayfd 9 -screen 0 "$size" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    # No reset when the last client leaves: the readiness probe below is
+    # one, and the program must find the same server it answered from.
+    Xvfb -displayfd 9 -screen 0 "$size" -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 100); do
         [ -s "$WORK/display" ] && break
