@@ -17,6 +17,10 @@ stop_xvfb() {
         kill -0 "$XVFB_PID" 2>/dev/null || break
         sleep 0.05
     done
+    # A server that does not end in 5 s is ended hard; either way the next
+    # server starts only after this one is reaped.
+    kill -0 "$XVFB_PID" 2>/dev/null && kill -9 "$XVFB_PID" 2>/dev/null
+    wait "$XVFB_PID" 2>/dev/null
     XVFB_PID=""
 }
 
