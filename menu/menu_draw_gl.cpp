@@ -48,12 +48,7 @@ void drawTabStrip() {
     glEnd();
     glDisable(GL_BLEND);
     glColor3f(0, 0, 0);
-    glBegin(GL_LINE_LOOP);
-    glVertex2i(r.left, r.top);
-    glVertex2i(r.right, r.top);
-    glVertex2i(r.right, r.bottom);
-    glVertex2i(r.left, r.bottom);
-    glEnd();
+    outlineRect(r);
     glBegin(GL_LINES);
     for (int k = 1; k < 6; ++k) {
         glVertex2i(r.left + k * kTabCellWidth, r.top);

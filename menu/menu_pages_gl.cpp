@@ -53,12 +53,7 @@ void drawAboutPage(int panelX) {
             glDisable(GL_TEXTURE_2D);
             glDisable(GL_BLEND);
             glColor3f(0.4f, 0.4f, 0.4f);
-            glBegin(GL_LINE_LOOP);
-            glVertex2i(pictures[k].rect.left, pictures[k].rect.top);
-            glVertex2i(pictures[k].rect.right, pictures[k].rect.top);
-            glVertex2i(pictures[k].rect.right, pictures[k].rect.bottom);
-            glVertex2i(pictures[k].rect.left, pictures[k].rect.bottom);
-            glEnd();
+            outlineRect(pictures[k].rect);
         }
     }
     printLines(lines, n);

@@ -19,5 +19,8 @@ void drawDialog(const TextDialog& d, int mouseX, int mouseY);
 void drawTexturedRect(unsigned int texture, const Rect& r, bool topRowFirst = false);
 // The texture of a TGA image (0 for none).
 unsigned int tgaTexture(int image);
+// A rectangle's edges, or the rectangle filled, in the current colour.
+void outlineRect(const Rect& r);
+void fillRect(const Rect& r);
 // Text centred in a rectangle at a given advance per character.
 void printCentred(const Rect& r, const char* text, int style, float scale, float advance);

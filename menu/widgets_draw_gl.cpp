@@ -33,9 +33,7 @@ void drawTexturedRect(unsigned int texture, const Rect& r, bool topRowFirst) {
     glDisable(GL_TEXTURE_2D);
 }
 
-namespace {
-
-void outline(const Rect& r) {
+void outlineRect(const Rect& r) {
     glBegin(GL_LINE_LOOP);
     glVertex2i(r.left, r.top);
     glVertex2i(r.right, r.top);
@@ -44,7 +42,7 @@ void outline(const Rect& r) {
     glEnd();
 }
 
-void fill(const Rect& r) {
+void fillRect(const Rect& r) {
     glBegin(GL_QUADS);
     glVertex2i(r.left, r.top);
     glVertex2i(r.right, r.top);
@@ -52,8 +50,6 @@ void fill(const Rect& r) {
     glVertex2i(r.left, r.bottom);
     glEnd();
 }
-
-}  // namespace
 
 void printCentred(const Rect& r, const char* text, int style, float scale, float advance) {
     int width = (int)(std::strlen(text) * advance * scale);
@@ -106,7 +102,7 @@ void drawToggle(const ToggleBox& t) {
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
     glColor3f(on ? 0.2f : 0.4f, on ? 0.9f : 0.4f, on ? 0.2f : 0.4f);
-    fill(t.rect);
+    fillRect(t.rect);
 }
 
 void drawImageButton(const ImageButton& b, int mouseX, int mouseY) {
@@ -120,7 +116,7 @@ void drawImageButton(const ImageButton& b, int mouseX, int mouseY) {
     glDisable(GL_BLEND);
     if (hover) glColor3f(1, 0, 0);
     else glColor3f(0.5f, 0.5f, 0.5f);
-    outline(b.rect);
+    outlineRect(b.rect);
 }
 
 void drawScrollBar(const ScrollBar& b) {
@@ -132,14 +128,14 @@ void drawNameList(const NameList& l, float scroll) {
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
     glColor3f(1, 1, 0);
-    outline(l.rect);
+    outlineRect(l.rect);
     int row = l.selected - 1 - nameListFirstVisible(l, scroll);
     if (l.selected < 1 || l.selected > l.count || row < 0 || row >= l.visibleRows) return;
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(0.3f, 0.3f, 0.3f, 0.5f);
     int top = l.rect.top + row * l.rowHeight;
-    fill({l.rect.left, top, l.rect.right, top + l.rowHeight});
+    fillRect({l.rect.left, top, l.rect.right, top + l.rowHeight});
 }
 
 void drawDialog(const TextDialog& d, int mouseX, int mouseY) {
@@ -150,7 +146,7 @@ void drawDialog(const TextDialog& d, int mouseX, int mouseY) {
         glDisable(GL_TEXTURE_2D);
         glDisable(GL_BLEND);
         glColor3f(0.3f, 0.3f, 0.3f);
-        fill(d.box);
+        fillRect(d.box);
     }
     drawImageButton(d.ok, mouseX, mouseY);
     drawImageButton(d.cancel, mouseX, mouseY);
@@ -158,7 +154,7 @@ void drawDialog(const TextDialog& d, int mouseX, int mouseY) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(0.0f, 0.0f, 0.05f, 0.6f);
-    fill(d.edit);
+    fillRect(d.edit);
 
     glColor3f(0.3f, 1.0f, 0.3f);
     printText(d.edit.left + 5, 630 - d.edit.bottom, d.prompt, 0, 1.0f, 1.0f);

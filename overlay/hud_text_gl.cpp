@@ -8,6 +8,7 @@
 #include "camera/camera_state.h"
 #include "input/input_state.h"
 #include "menu/font_text.h"
+#include "menu/widgets_draw.h"
 #include "overlay/hud_text.h"
 #include "overlay/overlay.h"
 #include "overlay/overlay_state.h"
@@ -24,12 +25,7 @@ void drawRect(const HudItem& item) {
     if (item.kind == HudItem::Shade) glBlendFunc(GL_DST_COLOR, GL_ZERO);
     else glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4fv(item.colour);
-    glBegin(GL_QUADS);
-    glVertex2i(item.x0, item.y0);
-    glVertex2i(item.x1, item.y0);
-    glVertex2i(item.x1, item.y1);
-    glVertex2i(item.x0, item.y1);
-    glEnd();
+    fillRect({item.x0, item.y0, item.x1, item.y1});
 }
 
 }  // namespace
