@@ -64,6 +64,15 @@ start_xvfb() {
     fail "Xvfb on $DISPLAY does not answer"
 }
 
+# own_data: the program runs from $WORK/run with its own copy of the Data
+# folder, which the test may damage or lock.
+own_data() {
+    APP_DIR="$WORK/run"
+    rm -rf "$APP_DIR"
+    mkdir -p "$APP_DIR"
+    cp -r "$BUILD_DIR/Data" "$APP_DIR/Data"
+}
+
 # start_app [args...]: runs build/vorix from the build folder (or APP_DIR), as users do.
 start_app() {
     (cd "${APP_DIR:-$BUILD_DIR}" && VORIX_NO_DIALOGS=1 LIBGL_ALWAYS_SOFTWARE=1 exec "$BUILD_DIR/vorix" "$@") \

@@ -4,9 +4,7 @@
 # through the normal shutdown (code 0).
 source "$(dirname "$0")/common.bash"
 start_xvfb
-APP_DIR="$WORK/run"
-mkdir -p "$APP_DIR"
-cp -r "$BUILD_DIR/Data" "$APP_DIR/Data"
+own_data
 rm "$APP_DIR/Data/grass.jpg" "$APP_DIR/Data/tree2.tga"
 head -c 700 "$BUILD_DIR/Data/wall3.jpg" > "$APP_DIR/Data/wall3.jpg"
 start_app

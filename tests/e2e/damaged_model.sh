@@ -2,9 +2,7 @@
 # the reason, then the normal shutdown (code 0).
 source "$(dirname "$0")/common.bash"
 start_xvfb
-APP_DIR="$WORK/run"
-mkdir -p "$APP_DIR"
-cp -r "$BUILD_DIR/Data" "$APP_DIR/Data"
+own_data
 { echo "Q 1 0 0 0 0 0 0"; yes "V 1 1 1" | head -n 60001; echo x; } > "$APP_DIR/Data/poly.txt"
 start_app
 wait_exit 60

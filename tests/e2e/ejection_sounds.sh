@@ -6,9 +6,7 @@
 source "$(dirname "$0")/common.bash"
 start_xvfb
 use_wave_audio
-APP_DIR="$WORK/run"
-mkdir -p "$APP_DIR"
-cp -r "$BUILD_DIR/Data" "$APP_DIR/Data"
+own_data
 tone() { "$BUILD_DIR/wav-probe" tone "$1" "$2" "$APP_DIR/Data/sound/$3" || fail "cannot write $3"; }
 for f in "$APP_DIR"/Data/sound/*.wav; do tone 0 0.5 "$(basename "$f")"; done
 tone 300 1 rafale.wav

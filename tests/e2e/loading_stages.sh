@@ -6,9 +6,7 @@
 source "$(dirname "$0")/common.bash"
 start_xvfb
 use_wave_audio
-APP_DIR="$WORK/run"
-mkdir -p "$APP_DIR"
-cp -r "$BUILD_DIR/Data" "$APP_DIR/Data"
+own_data
 held=(c.jpg poly.txt sound/rafale.wav)
 for f in "${held[@]}"; do
     mv "$APP_DIR/Data/$f" "$WORK/$(basename "$f")"

@@ -5,11 +5,7 @@
 # menu_start: Xvfb, a copy of Data, the program with its first frame, and a
 # camera that stays still while the pointer moves about.
 menu_start() {
-    if [ -z "${APP_DIR:-}" ]; then
-        APP_DIR="$WORK/run"
-        mkdir -p "$APP_DIR"
-        cp -r "$BUILD_DIR/Data" "$APP_DIR/Data"
-    fi
+    [ -n "${APP_DIR:-}" ] || own_data
     [ -n "$XVFB_PID" ] || start_xvfb 800x600x24
     set_picture 800 600
     start_app

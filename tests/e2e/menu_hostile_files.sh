@@ -8,9 +8,7 @@ source "$(dirname "$0")/common.bash"
 source "$(dirname "$0")/picture.bash"
 source "$(dirname "$0")/menu.bash"
 use_wave_audio  # sound on, as the settings file has it
-APP_DIR="$WORK/run"
-mkdir -p "$APP_DIR"
-cp -r "$BUILD_DIR/Data" "$APP_DIR/Data"
+own_data
 data="$APP_DIR/Data"
 
 # The first starter scene's values with the airspeed (value 22) at 450 knots.
@@ -44,9 +42,7 @@ cmp -s "$WORK/settings.orig" "$data/3d_eject.ini" || fail "the settings file was
 # An unwritable Data folder (root writes anywhere, so the program then runs
 # as nobody). A scene is quick-saved, and Escape tries to write it twice.
 stop_xvfb
-rm -rf "$APP_DIR"
-mkdir -p "$APP_DIR"
-cp -r "$BUILD_DIR/Data" "$APP_DIR/Data"
+own_data
 cp "$data/scene.ini" "$WORK/scene.orig"
 # The program is copied beside its Data: the build folder may sit where
 # nobody cannot reach it (a private temporary clone).

@@ -3,9 +3,7 @@
 source "$(dirname "$0")/common.bash"
 start_xvfb
 use_wave_audio
-APP_DIR="$WORK/run"
-mkdir -p "$APP_DIR"
-cp -r "$BUILD_DIR/Data" "$APP_DIR/Data"
+own_data
 rm -r "$APP_DIR/Data/sound"
 start_app
 wait_window

@@ -4,9 +4,7 @@
 source "$(dirname "$0")/common.bash"
 start_xvfb
 export ALSOFT_DRIVERS=none
-APP_DIR="$WORK/run"
-mkdir -p "$APP_DIR"
-cp -r "$BUILD_DIR/Data" "$APP_DIR/Data"
+own_data
 rm -f "$APP_DIR/Data/3d_eject.ini"
 start_app
 wait_window

@@ -3,9 +3,7 @@
 # starts and quits on Escape as usual. Prints the peak memory it reached.
 source "$(dirname "$0")/common.bash"
 start_xvfb
-APP_DIR="$WORK/run"
-mkdir -p "$APP_DIR"
-cp -r "$BUILD_DIR/Data" "$APP_DIR/Data"
+own_data
 vast="$WORK/vast.jpg"
 cp "$BUILD_DIR/Data/shinfront.jpg" "$vast"
 # The baseline frame header: marker, length (2), precision (1), height, width.
