@@ -11,7 +11,8 @@
 // Every record's start-up value, grouped by concern in the order they are set.
 // Runs twice: when the window is created and again in startUp.
 void initDefaults() {
-    // Scene-name entry box, mouse device, menu backdrop.
+    // Scene-name entry box and menu backdrop (with the menu below); the mouse
+    // device is opened beside each call, on the platform.
 
     // Menu closed with its tab buttons and camera-mode spinner; text shown;
     // scene switches, fog colour and sky colours.

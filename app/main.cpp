@@ -7,7 +7,6 @@
 #include "app/loading.h"
 #include "app/startup.h"
 #include "app/window.h"
-#include "input/mouse_device.h"
 #include "platform/platform.h"
 
 static void printUsage() {
@@ -50,7 +49,6 @@ int main(int argc, char** argv) {
     }
     startUp();
     showLoadingScreen();
-    createMouseDevice();
     int code = mainLoop();
     platShutdown();
     return code;

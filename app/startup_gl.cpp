@@ -8,6 +8,7 @@
 #include "app/window.h"
 #include "assets/settings_file.h"
 #include "assets/textures.h"
+#include "input/mouse_device.h"
 #include "menu/font_text.h"
 #include "menu/menu_control.h"
 #include "platform/error_report.h"
@@ -25,6 +26,7 @@ void startUp() {
     app.clientWidth = w;
     app.clientHeight = h;
     initDefaults();
+    createMouseDevice();
     setErrorBoxHandler(platMessageBox);
     connectMenuToPlatform();
     usePlatformSoundMixer();

@@ -63,7 +63,7 @@ void zoomOrbitByDrag(InputRecords& r, int y) {
 
 }  // namespace
 
-unsigned mouseMoved(int x, int y, InputRecords& r) {
+unsigned handleMouseMove(int x, int y, InputRecords& r) {
     InputState& in = r.input;
     mapCursor(in, x, y, r.app.fullScreen, r.app.clientWidth, r.app.clientHeight);
     if (r.menu.menuOpen) return 0;

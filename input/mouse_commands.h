@@ -14,7 +14,7 @@ constexpr uint32_t kClickHoldLimitMs = 150;
 constexpr uint32_t kDoubleClickReleaseMs = 200;
 
 // A move to window position (x, y): the cursor, then the drags.
-unsigned mouseMoved(int x, int y, InputRecords& r);
+unsigned handleMouseMove(int x, int y, InputRecords& r);
 unsigned leftPressed(uint32_t nowMs, InputRecords& r);
 unsigned leftReleased(uint32_t nowMs, InputRecords& r);
 // During a run the right button stops it; otherwise it starts a fighter drag.

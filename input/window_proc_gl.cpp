@@ -8,6 +8,7 @@
 #include "input/input_state.h"
 #include "input/key_handler.h"
 #include "input/mouse_commands.h"
+#include "input/mouse_device.h"
 #include "menu/menu.h"
 #include "platform/platform.h"
 
@@ -37,6 +38,9 @@ int windowProc(const WindowMessage& msg) {
     switch (msg.message) {
         case WM_CREATE:
             initDefaults();
+            // The mouse device belongs with the defaults; it lives on the
+            // platform, so it is opened beside them rather than inside.
+            createMouseDevice();
             app.aspectRatio = aspectRatioFor(app);
             applyProjection();
             return 0;
@@ -59,7 +63,7 @@ int windowProc(const WindowMessage& msg) {
         case WM_MOUSEMOVE: {
             int x, y;
             messagePosition(msg, &x, &y);
-            carryOutInputEffects(mouseMoved(x, y, r));
+            carryOutInputEffects(handleMouseMove(x, y, r));
             if (menu.menuOpen) menuMouseMove(input.cursorX, input.cursorY);
             return 0;
         }

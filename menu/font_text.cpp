@@ -40,7 +40,7 @@ float textAdvance(const char* text, int style, float scaleX) {
     float units = 0.0f;
     for (const char* p = text; *p; ++p) {
         int list = glyphListFor(style, *p);
-        if (list >= 0) units += glyphCell(list).advance;
+        if (glyphListBuilt(list)) units += glyphCell(list).advance;
     }
     return units * scaleX;
 }

@@ -13,8 +13,10 @@ void printText(int x, int y, const char* text, int style, float scaleX, float sc
 // ---- Glyph layout (GL-free) -------------------------------------------------
 
 // Display lists reserved for the glyphs: four sheets of 256 cells, one list
-// per cell, in sheet order.
+// per cell, in sheet order. The alpha sheet holds one half-sheet of glyphs,
+// so the lists of its second half stay empty and style 7 prints nothing.
 constexpr int kFontListCount = 1024;
+constexpr int kBuiltGlyphLists = 896;
 constexpr int kGlyphsPerSheet = 256;
 constexpr int kGlyphsPerStyle = 128;   // one half-sheet: codes 32.. upwards
 constexpr int kFontStyleCount = 8;
@@ -31,6 +33,10 @@ struct FontStyleInfo {
 // Sheet and blending of a text style; styles outside 0..7 bind the first sheet
 // additively.
 FontStyleInfo fontStyleInfo(int style);
+
+// Whether list number `list` draws a glyph (the empty lists draw nothing and
+// leave the pen where it is).
+inline bool glyphListBuilt(int list) { return list >= 0 && list < kBuiltGlyphLists; }
 
 // What list number `list` (0..1023) draws: the cell's texture rectangle on its
 // sheet (t upwards, row 0 at the top of the picture) and the pen advance.

@@ -33,6 +33,10 @@ void buildFontLists() {
         const GlyphCell g = glyphCell(list);
         glyphCells[list] = g;
         glNewList(fontListBase + list, GL_COMPILE);
+        if (!glyphListBuilt(list)) {
+            glEndList();
+            continue;
+        }
         glBegin(GL_QUADS);
         glTexCoord2f(g.s0, g.t0);
         glVertex2i(0, 0);
@@ -81,12 +85,13 @@ void printText(int x, int y, const char* text, int style, float scaleX, float sc
     // placed at the pen the lists' own moves would give. A list call per
     // glyph with a matrix change between them is one draw per glyph, which a
     // software renderer pays for dearly on a screen full of text. Bytes whose
-    // list would fall outside the reserved names are dropped.
+    // list would fall outside the reserved names, or on an empty list, are
+    // dropped.
     glBegin(GL_QUADS);
     float pen = 0.0f;
     for (const char* p = text; *p; ++p) {
         const int list = glyphListFor(style, *p);
-        if (list < 0) continue;
+        if (!glyphListBuilt(list)) continue;
         const GlyphCell& g = glyphCells[list];
         glTexCoord2f(g.s0, g.t0);
         glVertex2f(pen, 0.0f);

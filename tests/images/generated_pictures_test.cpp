@@ -83,7 +83,7 @@ struct Sheet {
     int halves;    // 2: glyphs 0..95 and 128..223; 1: only 0..95
 };
 const Sheet sheets[] = {{"Font.bmp", false, 8, 2}, {"font_shit.bmp", false, 10, 2},
-                        {"font_newage.bmp", false, 10, 2}, {"Font.tga", true, 10, 2}};
+                        {"font_newage.bmp", false, 10, 2}, {"Font.tga", true, 10, 1}};
 
 // Cell k: column k mod 16, row k div 16 counted from the TOP of the texture,
 // i.e. from the last stored row. The mask is cell-local, y from the cell top.

@@ -53,35 +53,35 @@ TEST_F(DoubleClick, ALongPressStartsTheCountAgain) {
 using Drags = MouseTest;
 
 TEST_F(Drags, LeftDragTurnsTheCameraAtThreePointSixPixelsPerDegree) {
-    mouseMoved(400, 300, r);
+    handleMouseMove(400, 300, r);
     leftPressed(1000, r);
-    mouseMoved(436, 264, r);  // right and up
+    handleMouseMove(436, 264, r);  // right and up
     EXPECT_FLOAT_EQ(camera.cameraYaw, 260.0f);
     EXPECT_FLOAT_EQ(camera.cameraPitch, 10.0f);
     // Pitch is clamped, yaw wrapped once before each turn.
     camera.cameraYaw = 361.0f;
-    mouseMoved(436, 0, r);
+    handleMouseMove(436, 0, r);
     EXPECT_FLOAT_EQ(camera.cameraPitch, 83.333336f);
-    mouseMoved(436, -1000, r);
+    handleMouseMove(436, -1000, r);
     EXPECT_FLOAT_EQ(camera.cameraPitch, 90.0f);
     EXPECT_FLOAT_EQ(camera.cameraYaw, 1.0f);
     leftReleased(2000, r);
-    mouseMoved(0, 0, r);
+    handleMouseMove(0, 0, r);
     EXPECT_FLOAT_EQ(camera.cameraYaw, 1.0f);
 }
 
 TEST_F(Drags, RightDragTurnsTheFighterInWholeDegrees) {
     simulation.attitude.headingDeg = 100.5f;
     simulation.attitude.pitchDeg = 10.0f;
-    mouseMoved(400, 300, r);
+    handleMouseMove(400, 300, r);
     rightPressed(1000, r);
     EXPECT_TRUE(input.rightDragging);
-    unsigned fx = mouseMoved(410, 297, r);
+    unsigned fx = handleMouseMove(410, 297, r);
     EXPECT_TRUE(fx & kEffectLights);
     EXPECT_FLOAT_EQ(simulation.attitude.headingDeg, 110.0f);
     EXPECT_FLOAT_EQ(simulation.attitude.pitchDeg, 7.0f);
     rightReleased(r);
-    EXPECT_EQ(mouseMoved(500, 200, r), 0u);
+    EXPECT_EQ(handleMouseMove(500, 200, r), 0u);
     EXPECT_FLOAT_EQ(simulation.attitude.headingDeg, 110.0f);
 }
 
@@ -93,14 +93,14 @@ TEST_F(Drags, RightPressDuringARunStopsItWithoutADrag) {
     EXPECT_EQ(simulation.clocks.playing, 0);
     EXPECT_EQ(simulation.clocks.elapsedMs, 0);
     EXPECT_FALSE(input.rightDragging);
-    mouseMoved(600, 100, r);
+    handleMouseMove(600, 100, r);
     EXPECT_FLOAT_EQ(simulation.attitude.headingDeg, heading);
 }
 
 TEST_F(Drags, MovesWithTheMenuOpenOnlyMoveTheCursor) {
     leftPressed(1000, r);
     menu.menuOpen = true;
-    mouseMoved(100, 100, r);
+    handleMouseMove(100, 100, r);
     EXPECT_EQ(input.cursorX, 100);
     EXPECT_FLOAT_EQ(camera.cameraYaw, 270.0f);
 }
@@ -111,10 +111,10 @@ TEST_F(Drags, OrbitDragZoomsWithItsNearestDistance) {
     mouseDevice.relY = -30;
     camera.fighterOrbit.distance = 20.0f;
     leftPressed(1000, r);
-    mouseMoved(200, 10, r);
+    handleMouseMove(200, 10, r);
     EXPECT_FLOAT_EQ(camera.fighterOrbit.distance, 6.5f);
     mouseDevice.relY = 4;
-    mouseMoved(200, 14, r);
+    handleMouseMove(200, 14, r);
     EXPECT_FLOAT_EQ(camera.fighterOrbit.distance, 10.5f);
     // The frame's orbit update holds the same limit while the drag goes on.
     mouseDevice.moved = true;
@@ -127,11 +127,11 @@ TEST_F(Drags, OrbitDragZoomsWithItsNearestDistance) {
     camera.cameraMode = kCameraOrbitPilot;
     mouseDevice.deviceReady = false;
     camera.pilotOrbit.distance = 10.0f;
-    mouseMoved(0, 500, r);
+    handleMouseMove(0, 500, r);
     leftPressed(1000, r);
-    mouseMoved(0, 300, r);
+    handleMouseMove(0, 300, r);
     EXPECT_FLOAT_EQ(camera.pilotOrbit.distance, 12.0f);
-    mouseMoved(0, 2000, r);
+    handleMouseMove(0, 2000, r);
     EXPECT_FLOAT_EQ(camera.pilotOrbit.distance, 3.5f);
 }
 
@@ -156,15 +156,15 @@ TEST_F(FrameDrift, FreeCameraTurnsOnlyAtTheScreenEdges) {
     mouseDevice.moved = true;
     mouseDevice.relX = 7;
     mouseDevice.relY = -3;
-    mouseMoved(400, 300, r);
+    handleMouseMove(400, 300, r);
     driftCameraWithMouse(r);
     EXPECT_FLOAT_EQ(camera.cameraYaw, 270.0f);
-    mouseMoved(799, 599, r);
+    handleMouseMove(799, 599, r);
     driftCameraWithMouse(r);
     driftCameraWithMouse(r);
     EXPECT_FLOAT_EQ(camera.cameraYaw, 256.0f);
     EXPECT_FLOAT_EQ(camera.cameraPitch, 6.0f);  // no clamp here
-    mouseMoved(0, 0, r);
+    handleMouseMove(0, 0, r);
     mouseDevice.relY = -200;
     driftCameraWithMouse(r);
     EXPECT_FLOAT_EQ(camera.cameraPitch, 206.0f);
@@ -178,7 +178,7 @@ TEST_F(FrameDrift, FreeCameraTurnsOnlyAtTheScreenEdges) {
 }
 
 TEST_F(FrameDrift, WheelStepsInFifthsTruncatedTowardZero) {
-    mouseMoved(400, 300, r);
+    handleMouseMove(400, 300, r);
     mouseDevice.moved = true;
     mouseDevice.wheel = 4;
     driftCameraWithMouse(r);

@@ -90,7 +90,8 @@ TEST(FontSheets, ZeroAndEightStayApartAtHalfSize) {
     for (const auto& sheet : sheets) {
         Sheet s = loadSheet(sheet.name, sheet.tga);
         ASSERT_EQ(s.side, 256) << sheet.name;
-        for (int half = 0; half < 2; ++half) {
+        // The alpha sheet has only its first half.
+        for (int half = 0; half < (sheet.tga ? 1 : 2); ++half) {
             auto shrunk = [&](char code, int x, int y) {
                 const int k = half * 128 + code - 32;
                 const int x0 = (k % 16) * 16 + 2 * x, y0 = (k / 16) * 16 + 2 * y;

@@ -41,9 +41,13 @@ TEST(GlyphLists, NoByteCallsAListOutsideTheReservedNames) {
     // (a blank cell there), never in another part's lists.
     EXPECT_EQ(glyphListFor(2, '\t'), 256 - 32 + '\t');
     EXPECT_EQ(glyphListFor(6, '\n'), 768 - 32 + '\n');
-    // Style 7 has glyphs of its own: the second half of the alpha sheet.
+    // Style 7 lands on the alpha sheet's empty second half: no glyph, no pen
+    // move, while style 6 prints from the same sheet.
     EXPECT_EQ(sheetOf(glyphListFor(7, 'A')), (int)FontSheet::Alpha);
-    EXPECT_EQ(cellOf(glyphListFor(7, 'A')), 128 + 'A' - 32);
+    EXPECT_FALSE(glyphListBuilt(glyphListFor(7, 'A')));
+    EXPECT_FLOAT_EQ(textAdvance("AB", 7, 1.0f), 0.0f);
+    EXPECT_TRUE(glyphListBuilt(glyphListFor(6, '~')));
+    EXPECT_FLOAT_EQ(textAdvance("AB", 6, 1.0f), 20.0f);
     // Unknown styles bind the plain sheet additively.
     EXPECT_EQ(fontStyleInfo(9).sheet, FontSheet::Plain);
     EXPECT_FALSE(fontStyleInfo(-3).alphaBlend);

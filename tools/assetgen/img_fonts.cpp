@@ -123,10 +123,10 @@ bool writeFontSheets(const std::string& dir) {
                        Look{Face::SerifBold, 13.5f, false, Face::SerifBold, 1.0f}, 10) && ok;
     ok = writeBmpSheet(dir, "font_newage.bmp", Look{Face::SansCondensedBold, 14, false, Face::SansCondensedBold, 1.0f},
                        Look{Face::SansBold, 14, true, Face::SansBold, 1.0f}, 10) && ok;
-    // Alpha sheet: white glyphs with a soft shadow, plain and bold halves.
+    // Alpha sheet: white glyphs with a soft shadow in its top half; the
+    // text lists take only those 128 cells.
     Canvas tga(sheetPx, sheetPx, rgb(1, 1, 1, 0));
     drawHalf(tga, 0, Look{Face::Sans, 13, false, Face::Sans, 1.0f}, 10, rgb(1, 1, 1), true);
-    drawHalf(tga, 128, Look{Face::SansBold, 13, false, Face::SansBold, 1.0f}, 10, rgb(1, 1, 1), true);
     ok = writeTga(dir, "Font.tga", tga, 32) && ok;
     return ok;
 }
