@@ -43,7 +43,18 @@ void drawCrewInCockpit(const BodyFrame& f, PolyModel& m) {
     drawShadow(m, kPartSeat, f.seatShadow.at);
 }
 
-void drawRun(const BodyFrame& f, PolyModel& m, const Vec3& eye) {
+// The drogue and the main parachute where the plan put them (planDrogue and
+// planMain shape the meshes and choose the places without GL).
+void drawDrogue(const BodyFrame& f, const PolyModel& m) {
+    if (f.drogue.shown) drawChuteMesh(drogueMesh, f.drogue.at, ChuteKind::Drogue, f.drogue.lines, m, f.drogue.loadAt);
+}
+
+void drawMainChute(const BodyFrame& f, const PolyModel& m) {
+    if (f.main.shown) drawChuteMesh(mainMesh, f.main.at, ChuteKind::Main, f.main.lines, m, f.main.loadAt);
+}
+
+// One frame of a run: every body where planBodyFrame placed it.
+void playBodies(const BodyFrame& f, PolyModel& m, const Vec3& eye) {
     if (f.crashFire) drawCrashFire(f.crashPoint, f.fireSize.width, f.fireSize.height, f.fireFrame, eye);
     drawPart(m, kPartFighter, f.fighter, false);
     if (f.fighterShadow.shown) drawShadow(m, kPartFighter, f.fighterShadow.at);
@@ -54,11 +65,11 @@ void drawRun(const BodyFrame& f, PolyModel& m, const Vec3& eye) {
     drawPart(m, kPartPilot, f.pilot, true);
     drawPart(m, kPartSeat, f.seat, true);
     if (f.plume.shown) drawRocketPlume(m, f.plume.at, f.plumeEmission, f.plumeVisible);
-    if (f.drogue.shown) drawChuteMesh(drogueMesh, f.drogue.at, ChuteKind::Drogue, f.drogue.lines, m, f.drogue.loadAt);
+    drawDrogue(f, m);
     if (f.pilotShadow.shown) drawShadow(m, kPartPilot, f.pilotShadow.at);
     if (f.seatShadow.shown) drawShadow(m, kPartSeat, f.seatShadow.at);
     drawPart(m, kPartPack, f.pack, true);
-    if (f.main.shown) drawChuteMesh(mainMesh, f.main.at, ChuteKind::Main, f.main.lines, m, f.main.loadAt);
+    drawMainChute(f, m);
 }
 
 }  // namespace
@@ -69,7 +80,7 @@ void drawBodies(const Vec3& eye) {
     BodyScene scene{polyModel,  partSnapshot, seatAxes,      bodyState,
                     bodyAttitude, drogueMesh, mainMesh, runtimeRandom, sceneSwitches.fighter};
     BodyFrame f = planBodyFrame(simulation, scene);
-    if (f.playing) drawRun(f, polyModel, eye);
+    if (f.playing) playBodies(f, polyModel, eye);
     else drawCrewInCockpit(f, polyModel);
     if (f.dogBark) playDogBark();
     if (f.crashedNow) fighterCrashedSound();
