@@ -106,9 +106,8 @@ unsigned leftReleased(uint32_t nowMs, InputRecords& r) {
         menuMouseUp(in.cursorX, in.cursorY);
         return 0;
     }
-    if (!r.menu.menuOpen && menuClosedMouseUp(in.cursorX, in.cursorY)) {
-        // The camera-mode spinner's arrows click; the MENU strip opened the menu.
-        if (!r.menu.menuOpen && soundOn) playClickSound();
+    if (!r.menu.menuOpen && cameraSpinnerMouseUp(in.cursorX, in.cursorY)) {
+        if (soundOn) playClickSound();
         in.leftDragging = false;
         return 0;
     }
@@ -120,7 +119,13 @@ unsigned leftReleased(uint32_t nowMs, InputRecords& r) {
     }
     // A long press starts the count again.
     if (held >= kClickHoldLimitMs) in.leftClickCount = 0;
-    if (r.menu.menuOpen) menuMouseUp(in.cursorX, in.cursorY);
+    if (r.menu.menuOpen) {
+        menuMouseUp(in.cursorX, in.cursorY);
+    } else if (menuStripMouseUp(in.cursorX, in.cursorY)) {
+        // Opening the menu resets the scene: a double click that ends on the
+        // strip leaves no run going.
+        effects &= ~kEffectStartRun;
+    }
     in.leftDragging = false;
     return effects;
 }

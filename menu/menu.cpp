@@ -123,7 +123,8 @@ void menuMouseDown(int x, int y) { menuFollowUp(menuMouseDownAt(x, y, menuClock(
 void menuMouseUp(int x, int y) { menuFollowUp(menuMouseUpAt(x, y, menuClock())); }
 void menuMouseMove(int x, int y) { menuMouseMoveAt(x, y); }
 bool menuClosedMouseDown(int x, int y) { return menuClosedMouseDownAt(x, y, menuClock()); }
-bool menuClosedMouseUp(int x, int y) { return menuClosedMouseUpAt(x, y, menuClock()); }
+bool cameraSpinnerMouseUp(int x, int y) { return cameraSpinnerMouseUpAt(x, y, menuClock()); }
+bool menuStripMouseUp(int x, int y) { return menuStripMouseUpAt(x, y, menuClock()); }
 
 void buildMenuWidgets() {
     SimParams& p = simulation.params;
@@ -299,7 +300,7 @@ bool menuClosedMouseDownAt(int x, int y, uint32_t nowMs) {
     return true;
 }
 
-bool menuClosedMouseUpAt(int x, int y, uint32_t nowMs) {
+bool cameraSpinnerMouseUpAt(int x, int y, uint32_t nowMs) {
     if (menu.menuOpen) return false;
     int hit = spinnerHitTest(W.cameraMode, x, y);
     if (hit == kSpinnerDecrement || hit == kSpinnerIncrement) {
@@ -307,11 +308,13 @@ bool menuClosedMouseUpAt(int x, int y, uint32_t nowMs) {
         return true;
     }
     spinnerLetGo(W.cameraMode);
-    if (buttonHit(W.openStrip, x, y)) {
-        openMenuAt(nowMs);
-        return true;
-    }
     return false;
+}
+
+bool menuStripMouseUpAt(int x, int y, uint32_t nowMs) {
+    if (menu.menuOpen || !buttonHit(W.openStrip, x, y)) return false;
+    openMenuAt(nowMs);
+    return true;
 }
 
 void menuPageTick(uint32_t nowMs) {

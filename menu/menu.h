@@ -35,11 +35,12 @@ void menuMouseDown(int x, int y);
 void menuMouseUp(int x, int y);
 void menuMouseMove(int x, int y);
 // The camera-mode spinner in the HUD box and the MENU strip take clicks while the
-// menu is closed; true when the click was theirs (a press only on the
-// spinner's arrows; a release on the arrows, or on the strip, which opens the
-// menu). The caller plays the click of the spinner's arrows.
+// menu is closed. A press is theirs only on the spinner's arrows; a release on
+// the arrows is the spinner's (the caller plays its click), a release on the
+// strip opens the menu. True when the click was theirs.
 bool menuClosedMouseDown(int x, int y);
-bool menuClosedMouseUp(int x, int y);
+bool cameraSpinnerMouseUp(int x, int y);
+bool menuStripMouseUp(int x, int y);
 
 // The scene-name entry box: while it is open every key goes to it.
 bool sceneNameBoxOpen();

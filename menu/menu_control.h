@@ -75,7 +75,8 @@ MenuEffects menuMouseDownAt(int x, int y, uint32_t nowMs);
 MenuEffects menuMouseUpAt(int x, int y, uint32_t nowMs);
 void menuMouseMoveAt(int x, int y);
 bool menuClosedMouseDownAt(int x, int y, uint32_t nowMs);
-bool menuClosedMouseUpAt(int x, int y, uint32_t nowMs);
+bool cameraSpinnerMouseUpAt(int x, int y, uint32_t nowMs);
+bool menuStripMouseUpAt(int x, int y, uint32_t nowMs);
 
 // Each frame the page is shown: the current tab's spinners run and write their
 // parameters, toggles write their switches, the derived values follow.

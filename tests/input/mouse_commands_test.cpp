@@ -50,6 +50,20 @@ TEST_F(DoubleClick, ALongPressStartsTheCountAgain) {
     EXPECT_TRUE(click(2200, 2399) & kEffectStartRun);
 }
 
+TEST_F(DoubleClick, OnTheMenuStripTheCountIsKeptAndTheMenuOpensWithoutARun) {
+    input.cursorX = 10;  // the MENU strip at the top-left edge
+    input.cursorY = 50;
+    click(1000, 1150);  // a long press there still starts the count again
+    EXPECT_EQ(input.leftClickCount, 0);
+    menu.menuOpen = false;
+    click(2000, 2050);
+    menu.menuOpen = false;
+    const unsigned fx = click(2100, 2150);
+    EXPECT_TRUE(menu.menuOpen);
+    EXPECT_EQ(fx & kEffectStartRun, 0u) << "the opening menu resets the scene";
+    EXPECT_EQ(input.leftClickCount, 0);
+}
+
 using Drags = MouseTest;
 
 TEST_F(Drags, LeftDragTurnsTheCameraAtThreePointSixPixelsPerDegree) {

@@ -134,7 +134,7 @@ TEST_F(Menu, ClosingWithTheButtonDownLeavesNothingHeld) {
     const ValueSpinner& tas = menuWidgets.control[21];
     menuMouseDownAt(tas.increment.left + 2, tas.increment.top + 2, now);
     closeMenuAt(now += 50);  // Space while the arrow is held
-    menuClosedMouseUpAt(400, 300, now += 50);
+    cameraSpinnerMouseUpAt(400, 300, now += 50);
     const float airspeed = simulation.params.initialTasKt;
     open();
     for (int frame = 0; frame < 30; ++frame) tick();
@@ -229,11 +229,14 @@ TEST_F(Menu, PageArrowsStayWithinTheirPages) {
 
 TEST_F(Menu, CameraModeSpinnerWhileClosed) {
     EXPECT_TRUE(menuClosedMouseDownAt(700, 550, now));
-    EXPECT_TRUE(menuClosedMouseUpAt(700, 550, now + 40));
+    EXPECT_TRUE(cameraSpinnerMouseUpAt(700, 550, now + 40));
+    EXPECT_FALSE(menuStripMouseUpAt(700, 550, now + 40));
     EXPECT_EQ(camera.cameraMode, 1);
     EXPECT_FALSE(menuClosedMouseDownAt(400, 300, now));
-    EXPECT_FALSE(menuClosedMouseUpAt(400, 300, now));
-    EXPECT_TRUE(menuClosedMouseUpAt(10, 50, now)) << "the MENU strip opens the menu";
+    EXPECT_FALSE(cameraSpinnerMouseUpAt(400, 300, now));
+    EXPECT_FALSE(menuStripMouseUpAt(400, 300, now));
+    EXPECT_FALSE(cameraSpinnerMouseUpAt(10, 50, now));
+    EXPECT_TRUE(menuStripMouseUpAt(10, 50, now)) << "the MENU strip opens the menu";
     EXPECT_TRUE(menu.menuOpen);
 }
 
@@ -246,13 +249,13 @@ TEST_F(Menu, CameraModeOnlyAPresetCanHoldStaysUntilTheSpinnerIsWorked) {
     EXPECT_EQ(camera.cameraMode, 7) << "the closed menu's spinner must not pull the mode into its range";
 
     menuClosedMouseDownAt(680, 550, now);  // the down arrow: from the top of its range
-    menuClosedMouseUpAt(680, 550, now + 40);
+    cameraSpinnerMouseUpAt(680, 550, now + 40);
     EXPECT_EQ(camera.cameraMode, 5);
 
     menuClosedMouseDownAt(700, 550, now += 100);  // held: the mode runs up to its limit
     for (int frame = 0; frame < 10; ++frame) cameraSpinnerTick(now += 100);
     EXPECT_EQ(camera.cameraMode, 6);
-    menuClosedMouseUpAt(400, 300, now);
+    cameraSpinnerMouseUpAt(400, 300, now);
 }
 
 TEST_F(Menu, SaveThroughTheNameBoxThenLoadAndDelete) {
