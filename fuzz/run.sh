@@ -94,6 +94,12 @@ campaign)
     done
     ;;
 coverage)
+    have_llvm_tools() { command -v llvm-profdata >/dev/null && command -v llvm-cov >/dev/null; }
+    if ! have_llvm_tools; then
+        echo "fuzz: coverage needs llvm-profdata and llvm-cov (Debian package llvm); installing it"
+        "$root/scripts/bootstrap.sh" coverage || true
+        have_llvm_tools || { echo "fuzz: llvm-profdata or llvm-cov is still missing: install the Debian package llvm"; exit 1; }
+    fi
     "$root/fuzz/build.sh" build-fuzz-cov -DFUZZ_COVERAGE=ON
     cov="$root/build-fuzz-cov"
     for name in "${names[@]}"; do

@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever the build and the test suite need
 # and this machine does not have yet. Safe to run any number of times.
+#   scripts/bootstrap.sh            the build and scripts/test.sh
+#   scripts/bootstrap.sh coverage   also llvm-profdata and llvm-cov for
+#                                   fuzz/run.sh coverage (not needed by the
+#                                   test suite, so CI does not install them)
 set -euo pipefail
 
 packages=(
@@ -12,6 +16,11 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   xvfb xdotool imagemagick x11-utils libx11-dev
 )
+case "${1:-}" in
+'') ;;
+coverage) packages+=(llvm) ;;  # the same version as clang, whose profiles it reads
+*) echo "bootstrap: unknown group $1 (known: coverage)"; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
