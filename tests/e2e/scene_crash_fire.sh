@@ -1,12 +1,19 @@
-# The abandoned fighter flying nose-down into the ground with real keys: it
+# The abandoned fighter flying nose-down into the ground with real keys and
+# "Apply G on Fighter" switched on with a real click on the CONTROL page: it
 # burns where it hit, in front of the watching camera, and goes on burning.
 source "$(dirname "$0")/common.bash"
+source "$(dirname "$0")/picture.bash"
+source "$(dirname "$0")/menu.bash"
 source "$(dirname "$0")/scene_pixels.bash"
-start_xvfb
-start_app
-wait_window
-sleep 2
-xdotool windowfocus --sync "$WINDOW" 2>/dev/null
+menu_start
+open_menu open
+choose_tab 3 control
+APPLY_G="520 426 30 30"
+screenshot "$WORK/g_off.miff"
+click_at 535 441
+shot_until g_on changed "$WORK/g_off.miff" "$WORK/g_on.miff" "$APPLY_G" || fail "the Apply G toggle did not switch"
+close_menu closed
+pointer_to 790 590
 # Zero-zero values, HUD text off, the fighter 30 m up with its nose 20
 # degrees down at 200 kt, watched from the ground (F4).
 xdotool key --clearmodifiers Home Tab
@@ -44,6 +51,7 @@ sleep 1.5
 shot later
 fire=$(fire_share "$WORK/later.png")
 at_least "$fire" 0.006 || fail "the fire went out ($fire)"
+keep_shots
 xdotool key --clearmodifiers Escape
 wait_exit 30
 echo "PASS: the crashed fighter burns in front of the camera"
