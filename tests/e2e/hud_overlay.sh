@@ -3,6 +3,7 @@
 # the frame rate in place of the lines when the text is hidden (Tab), and the
 # MODE line gone once the pilot has landed.
 source "$(dirname "$0")/common.bash"
+source "$(dirname "$0")/picture.bash"
 start_xvfb
 start_app
 wait_window
@@ -38,41 +39,30 @@ more "$(convert "$WORK/before.png" -crop $GMETER +repage -colorspace gray -forma
 more 0.3 "$(convert "$WORK/before.png" -crop 200x30+300+560 +repage -colorspace gray -format '%[fx:mean]' info:)" \
     || fail "the bottom band is not shaded"
 
-# until_shot NAME CHECK: screenshots $WORK/NAME.png until CHECK holds, for up
-# to about eight seconds: a busy machine may take a while to handle a key
-# and draw the frame that shows it.
-until_shot() {
-    local name=$1; shift
-    for _ in $(seq 16); do
-        sleep 0.5
-        screenshot "$WORK/$name.png"
-        "$@" && return 0
-        kill -0 "$APP_PID" 2>/dev/null || fail "simulator exited"
-    done
-    return 1
-}
+# Each check below looks again until it holds (shot_until): a busy machine
+# may take a while to handle a key and draw the frame that shows it.
 during_ok() {
-    more "$(share "$WORK/during.png" $MODE "$GREEN")" 0.02 &&
-        more "$(share "$WORK/during.png" 50x12+305+292 "$GREEN")" 0.01
+    more "$(share "$WORK/during.miff" $MODE "$GREEN")" 0.02 &&
+        more "$(share "$WORK/during.miff" 50x12+305+292 "$GREEN")" 0.01
 }
-paused_ok() { more "$(share "$WORK/paused.png" $PAUSED "$BANNER")" 0.03; }
+paused_ok() { more "$(share "$WORK/paused.miff" $PAUSED "$BANNER")" 0.03; }
 hidden_ok() {
-    more "$(share "$WORK/hidden.png" $FPS "$CYAN")" 0.02 &&
-        more 0.005 "$(share "$WORK/hidden.png" $MODE "$GREEN")" &&
-        more 0.1 "$(convert "$WORK/hidden.png" -crop $GMETER +repage -colorspace gray -format '%[fx:standard_deviation]' info:)"
+    more "$(share "$WORK/hidden.miff" $FPS "$CYAN")" 0.02 &&
+        more 0.005 "$(share "$WORK/hidden.miff" $MODE "$GREEN")" &&
+        more 0.1 "$(convert "$WORK/hidden.miff" -crop $GMETER +repage -colorspace gray -format '%[fx:standard_deviation]' info:)"
 }
 
 xdotool key --clearmodifiers e
 # The MODE line, and the clock following the pointer: green figures just
 # right of (300, 300).
-until_shot during during_ok || fail "no MODE line or no clock at the pointer during the run"
+shot_until during during_ok || fail "no MODE line or no clock at the pointer during the run"
 
 xdotool key --clearmodifiers p
-until_shot paused paused_ok || fail "no PAUSED banner"
+shot_until paused paused_ok || fail "no PAUSED banner"
 xdotool key --clearmodifiers p
 
 xdotool key --clearmodifiers Tab
-until_shot hidden hidden_ok || fail "no frame rate, or HUD lines or the G-meter drawn, with the text hidden"
+shot_until hidden hidden_ok || fail "no frame rate, or HUD lines or the G-meter drawn, with the text hidden"
 xdotool key --clearmodifiers Tab
 
 # The default run lands about half a minute after the trigger.
