@@ -88,6 +88,29 @@ TEST_F(Settings, SkyColourIsDividedBy255BothWays) {
     EXPECT_NE(readText(path).find("\nS 0.004 0.004 0.004\n"), std::string::npos);
 }
 
+// Each colour's three components keep their places, on the way out and back.
+TEST_F(Settings, ColourComponentsKeepTheirOrder) {
+    switches.skyColor[0] = 0.25f;
+    switches.skyColor[1] = 0.5f;
+    switches.skyColor[2] = 0.75f;
+    switches.fogColor[0] = 0.1f;
+    switches.fogColor[1] = 0.2f;
+    switches.fogColor[2] = 0.3f;
+    std::string path = tempPath("order.ini");
+    ASSERT_TRUE(writeSettingsFile(path.c_str(), targets, state));
+    const std::string text = readText(path);
+    EXPECT_NE(text.find("\nS 0.001 0.002 0.003\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nF 0.100 0.200 0.300\n"), std::string::npos) << text;
+
+    read("S 51 102 153\nF 0.6 0.7 0.8\nx\n");
+    EXPECT_NEAR(switches.skyColor[0], 0.2f, 1e-6);
+    EXPECT_NEAR(switches.skyColor[1], 0.4f, 1e-6);
+    EXPECT_NEAR(switches.skyColor[2], 0.6f, 1e-6);
+    EXPECT_FLOAT_EQ(switches.fogColor[0], 0.6f);
+    EXPECT_FLOAT_EQ(switches.fogColor[1], 0.7f);
+    EXPECT_FLOAT_EQ(switches.fogColor[2], 0.8f);
+}
+
 TEST_F(Settings, FileWithoutEndMarkEndsAtTheEndOfTheFile) {
     EXPECT_TRUE(read("F 0.25 0.5 0.75\nO 1 0 0 0 1"));
     EXPECT_FLOAT_EQ(switches.fogColor[1], 0.5f);
@@ -124,6 +147,8 @@ TEST_F(Settings, WrittenFileReadsBackToTheSameValues) {
     ASSERT_TRUE(writeSettingsFile(path.c_str(), targets, state));
     ASSERT_TRUE(readSettingsFile(path.c_str(), {&back, &backSound}, backState));
     EXPECT_EQ(back.fogColor[1], -3.4e38f);
+    // The sky colour is divided by 255 on the way out and again on the way in.
+    EXPECT_FLOAT_EQ(back.skyColor[2], (float)(3.4e38 / 255.0 / 255.0));
 }
 
 TEST_F(Settings, DamagedFilesLoadWhatTheyCanAndStayUntilSomethingChanges) {

@@ -2,11 +2,13 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
 
 #include "overlay/hud_text.h"
+#include "sim/atmosphere.h"
 #include "sim/playback.h"
 #include "sim/simulation.h"
 
@@ -144,6 +146,24 @@ TEST(HudLines, FlightConditionFieldsFollowTheirRecords) {
     double keas = std::stod(speed.substr(speed.find("KEAS:") + 5));
     EXPECT_NEAR(keas, 400.0 * std::sqrt(0.905 / 1.225), 2.0);
     EXPECT_EQ(h.line("GUNCAT").substr(0, 23), "GUNCAT =  8400lb 17.9G+");
+}
+
+// KEAS is the true airspeed scaled by the root of the density ratio at the
+// fighter's altitude in feet, read to a tenth of a knot.
+TEST(HudLines, KeasFollowsSpeedAndAltitude) {
+    auto sim = defaultSim();
+    const struct { float ktas; double altitudeM; } cases[] = {{150.0f, 0.0}, {420.0f, 1500.0}, {600.0f, 7000.0}};
+    for (const auto& c : cases) {
+        sim->params.initialTasKt = c.ktas;
+        HudInputs in;
+        in.keyAltitudeM = c.altitudeM;
+        Hud h = build(*sim, in);
+        const float altitudeFt = (float)(c.altitudeM * 3.2808);
+        const double ratio = airDensity((float)(altitudeFt * 0.3048)) / airDensity(0.0f);
+        char expected[32];
+        std::snprintf(expected, sizeof expected, "(KEAS:%5.1f =", (double)(float)(c.ktas * std::sqrt(ratio)));
+        EXPECT_NE(h.line("Init KTAS:").find(expected), std::string::npos) << h.line("Init KTAS:") << " / " << expected;
+    }
 }
 
 TEST(HudLines, CountDownShowsNegativeSecondsAtTheTopAndAtThePointer) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "sim/atmosphere.h"
 #include "sim/sequencer.h"
 
 TEST(Sequencer, ModeBoundaries) {
@@ -200,4 +203,26 @@ TEST(Sequencer, AreaAndCdOfEachPhase) {
     expect(phaseDrag(kPhaseMainChute, k, 26.42, 1.56, false), 26.42, 1.56);
     // While the drogue still acts, its area adds to the main canopy's.
     expect(phaseDrag(kPhaseMainChute, k, 2.0, 0.3, true), 3.27148, 1.23);
+}
+
+// The sensed speed goes from m/s to knots (1 kt = 1852 m per hour) and then
+// to KEAS at the sensed altitude; a speed a tenth of a knot either side of a
+// mode boundary must land on its own side at any altitude of modes 1 to 3, and
+// so must one 0.005 kt away, which the overlay's rounder 1.944 kt per m/s
+// would push across.
+TEST(Sequencer, SensedSpeedNearTheModeBoundaries) {
+    struct Case { double keas; int32_t mode; };
+    const Case cases[] = {{349.9, 1}, {350.1, 2}, {499.9, 2}, {500.1, 3},
+                          {349.995, 1}, {350.005, 2}, {499.995, 2}, {500.005, 3}};
+    for (double altitudeFt : {0.0, 6000.0}) {
+        const double densityRatio = airDensity((float)(altitudeFt * 0.3048)) / airDensity(0.0f);
+        for (const Case& c : cases) {
+            const double speedMs = c.keas / std::sqrt(densityRatio) * 1852.0 / 3600.0;
+            SequencerTimes times;
+            SequencerRun run;
+            senseMode(speedMs, altitudeFt, 0.18f, 0.25f, times, run);
+            EXPECT_EQ(times.seqMode, c.mode) << c.keas << " KEAS at " << altitudeFt << " ft";
+            EXPECT_TRUE(run.modeSensed);
+        }
+    }
 }
