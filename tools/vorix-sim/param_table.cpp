@@ -122,7 +122,7 @@ bool parseValue(const Entry& e, const std::string& value, double& out, bool& fla
     }
     // strtod reports a result below the smallest normal double (0 or
     // subnormal) as out of range; a float field has its own smallest.
-    const bool tooSmall = single ? v != 0.0 && std::fabs(v) < FLT_MIN : errno == ERANGE;
+    const bool tooSmall = errno == ERANGE || (single && v != 0.0 && std::fabs(v) < FLT_MIN);
     if (tooSmall) {
         error = what + " is too small for " + width + " (the smallest is " +
                 (single ? "1.17549435e-38" : "2.2250738585072014e-308") + ")";

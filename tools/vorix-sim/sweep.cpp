@@ -209,9 +209,9 @@ bool checkGrid(const std::vector<SweepAxis>& axes, std::string& error) {
         shape += (i ? " x " : "") + std::to_string(axes[i].values.size());
     }
     if (points > kMaxGridPoints) {
-        // A row takes about 250 bytes of CSV.
+        // A row takes about 200 bytes of CSV.
         char size[32];
-        std::snprintf(size, sizeof size, "%.1f GB", (double)points * 250.0 / 1e9);
+        std::snprintf(size, sizeof size, "%.1f GB", (double)points * 200.0 / 1e9);
         error = "the grid of " + std::to_string(points) + " points (" + shape + ") is larger than a sweep runs (" +
                 std::to_string(kMaxGridPoints) + " points): its rows would take about " + size;
         return false;
