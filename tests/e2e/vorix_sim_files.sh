@@ -201,8 +201,24 @@ code=$?
 [ "$code" -eq 143 ] || fail "a sweep stopped by SIGTERM exited $code"
 rows=$(($(rows_of "$T/stdout.csv") - 1))
 expect_error "standard output has the rows of the first $rows of 60701 points"
+
+# A single run's CSV stopped while it is written: no half file, no
+# temporary file left.
+echo old >"$T/long.csv"
+"$SIM" --set fighterAltitudeM=2000000 --csv "$T/long.csv" >/dev/null 2>"$T/err" &
+pid=$!
+for _ in $(seq 200); do
+    [ "$(rows_of "$T"/long.csv.tmp.*)" -ge 1000 ] && break
+    sleep 0.02
+done
+kill -INT $pid
+wait $pid
+code=$?
+[ "$code" -eq 130 ] || fail "a run stopped while writing its CSV exited $code"
+[ "$(cat "$T/long.csv")" = old ] || fail "a stopped run's CSV replaced the old file"
+[ -z "$(ls "$T" | grep 'long.csv.tmp')" ] || fail "a stopped run left its temporary file"
 set +m
-echo "PASS: stopped sweeps keep their first $rows rows, whole, in grid order"
+echo "PASS: stopped sweeps keep their first $rows rows, whole, in grid order; a stopped CSV leaves the old file"
 
 # --- progress on a terminal, none in a file --------------------------------
 run_sim 0 --sweep initialTasKt=0:600:10 --out "$T/quiet.csv"

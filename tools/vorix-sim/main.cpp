@@ -223,10 +223,16 @@ int main(int argc, char** argv) {
     OutputFile csv;
     if (!csvPath.empty() && !csv.open(csvPath, error)) return fileError(error);
     Simulation& sim = simulation;
+    // A run stopped by a signal leaves no temporary file of its CSV behind.
+    catchInterrupts();
     if (!computeRun(sim, analysis, &spinalSeries, setup, Assignments(), error)) return usageError(error);
+    if (interruptSignal() != 0) return 128 + interruptSignal();
     RunReport report = buildRunReport(sim, analysis, setup.geometry);
     out.write(report.json);
-    if (csv.isOpen() && !writeTrajectoryCsv(sim, spinalSeries, csv, error)) return fileError(error);
+    if (csv.isOpen() && !writeTrajectoryCsv(sim, spinalSeries, csv, error)) {
+        if (interruptSignal() != 0) return 128 + interruptSignal();
+        return fileError(error);
+    }
     if (!out.finish(error)) return fileError(error);
     if (!report.error.empty()) {
         std::fprintf(stderr, "vorix-sim: %s\n", report.error.c_str());

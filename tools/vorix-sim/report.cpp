@@ -1,14 +1,15 @@
 #include "tools/vorix-sim/report.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <initializer_list>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "sim/run_analysis.h"
 #include "sim/simulation.h"
 #include "sim/spine_model.h"
+#include "tools/vorix-sim/interrupt.h"
 #include "tools/vorix-sim/number_text.h"
 #include "tools/vorix-sim/output_file.h"
 #include "tools/vorix-sim/run_geometry.h"
@@ -272,6 +273,11 @@ bool writeTrajectoryCsv(const Simulation& sim, const SpinalSeries& spine, Output
         line += numberText(spinal ? spine.responseG[i] : 0.0f);
         line += '\n';
         ok = out.write(line);
+        if ((i & 4095) == 0 && interruptSignal() != 0) {
+            out.discard();
+            error = "stopped before " + out.name() + " was written";
+            return false;
+        }
     }
     return out.finish(error) && ok;
 }

@@ -40,7 +40,8 @@ void flatRunFigures(const Simulation& sim, const RunAnalysis& analysis, FigureRo
 
 // Writes the trajectory, with the spine's input and response, to out (opened
 // before the run); false with the file's name and the reason on a failure
-// (a replaced target is then untouched).
+// (a replaced target is then untouched). A signal (Ctrl-C) stops the writing
+// and takes the temporary file away.
 bool writeTrajectoryCsv(const Simulation& sim, const SpinalSeries& spine, OutputFile& out, std::string& error);
 
 // The shortest text that reads back to v at its own width, or null when not
