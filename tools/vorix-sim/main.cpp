@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "assets/atomic_write.h"
 #include "sim/run_analysis.h"
 #include "sim/simulation.h"
+#include "tools/vorix-sim/interrupt.h"
+#include "tools/vorix-sim/output_file.h"
 #include "tools/vorix-sim/param_table.h"
+#include "tools/vorix-sim/progress.h"
 #include "tools/vorix-sim/report.h"
 #include "tools/vorix-sim/run_point.h"
 #include "tools/vorix-sim/svg_chart.h"
@@ -18,34 +20,48 @@
 
 namespace {
 
-void printHelp() {
-    std::printf(
+std::string helpText() {
+    std::string text =
         "usage: vorix-sim [--home] [--set NAME=VALUE]... [--model FILE | --no-model]\n"
         "                 [--csv FILE | --sweep NAME=FROM:TO:STEP [--sweep ...] |\n"
         "                  --min-safe-altitude NAME=FROM:TO:STEP [--svg FILE]] [--out FILE] [--jobs N]\n"
         "Computes one ejection run from the start-up parameters and prints its figures as JSON,\n"
-        "or a sweep of runs as CSV. Figures are the model's, not a certification.\n"
+        "or a sweep of runs as CSV. Figures are the model's, not a certification. Every number\n"
+        "is the shortest text that reads back to the value at its own width (32 or 64 bits).\n"
         "Exit status: 0 done, 1 file error, 2 usage error, 3 the seat never left the fighter\n"
-        "or the run diverged (the JSON then holds an \"error\" field).\n"
+        "or the run diverged (the JSON then holds an \"error\" field; a seat that never left\n"
+        "also its catapult figures), 130 (143) a sweep stopped by Ctrl-C (SIGTERM): the rows\n"
+        "done so far are written.\n"
         "  --home            apply the zero-zero reset (HOME key) before the --set values\n"
-        "  --set NAME=VALUE  set a parameter (repeatable); NAME is one of:\n");
-    for (const char* const* n = parameterNames(); *n; ++n) std::printf("                      %s\n", *n);
-    std::printf(
+        "  --set NAME=VALUE  set a parameter (repeatable); NAME is one of (with the values\n"
+        "                    a seat can have, where they are bounded):\n";
+    for (const char* const* n = parameterNames(); *n; ++n) {
+        std::string line = std::string("                      ") + *n;
+        const std::string range = parameterRangeText(*n);
+        if (!range.empty()) line += std::string(line.size() < 44 ? 46 - line.size() : 2, ' ') + range;
+        text += line + "\n";
+    }
+    text +=
         "  --model FILE      take the seat's mounting height and the canopy's hinge geometry\n"
         "                    from this polygon model (default: the shipped Data/poly.txt)\n"
         "  --no-model        use the built-in cockpit placement instead of a model\n"
         "  --csv FILE        write the per-millisecond trajectory (t, position, velocity,\n"
         "                    drag acceleration, phase, spinal input and response in g) to FILE\n"
         "  --sweep NAME=FROM:TO:STEP\n"
-        "                    run every value of NAME (twice given: every pair) and write one CSV\n"
-        "                    row of figures a run\n"
+        "                    run every value of NAME (twice given, with two names: every pair)\n"
+        "                    and write one CSV row of figures a run, in grid order as the runs\n"
+        "                    are done; at most 10000 values a name and 10000000 points\n"
         "  --min-safe-altitude NAME=FROM:TO:STEP\n"
         "                    for each value of NAME, the lowest fighter altitude (to 0.5 m) at which\n"
         "                    the main parachute is fully open before touchdown, as CSV\n"
         "  --svg FILE        with --min-safe-altitude: also draw the curve as an SVG chart\n"
         "  --out FILE        write the sweep's CSV to FILE instead of standard output\n"
         "  --jobs N          worker threads for sweeps (default: one per core)\n"
-        "  --help            this text\n");
+        "  --help            this text\n"
+        "A sweep shows its progress on standard error when that is a terminal. Output files\n"
+        "are written whole: a regular file (a link's target) through a temporary file beside\n"
+        "it that replaces it at the end, a device or a pipe in place.\n";
+    return text;
 }
 
 int usageError(const std::string& message) {
@@ -65,9 +81,26 @@ bool takeValue(int argc, char** argv, int& i, std::string& value) {
     return true;
 }
 
-bool writeText(const std::string& path, const std::string& text) {
-    if (path.empty()) return std::fputs(text.c_str(), stdout) >= 0;
-    return writeFileAtomic(path.c_str(), text.data(), text.size());
+// The rows a sweep hands on go out at once, so they are seen as they come
+// and kept when the sweep is stopped.
+RowEmitter emitTo(OutputFile& out) {
+    return [&out](const std::string& rows) { return out.write(rows) && out.flush(); };
+}
+
+// How a sweep's output ends: written whole, cut by a signal (the rows done
+// are kept), failed (the target untouched) or refused.
+int finishSweep(SweepEnd end, OutputFile& out, const SweepCount& count, std::string error) {
+    if (end == SweepEnd::Refused) {
+        out.discard();
+        return usageError(error);
+    }
+    if (!out.finish(error)) return fileError(error);
+    if (end == SweepEnd::Interrupted) {
+        std::fprintf(stderr, "vorix-sim: stopped: %s has the rows of the first %ld of %ld points\n",
+                     out.name().c_str(), count.emitted, count.total);
+        return 128 + interruptSignal();
+    }
+    return 0;
 }
 
 // The conditions every point of a sweep shares, for the chart.
@@ -95,7 +128,8 @@ int main(int argc, char** argv) {
         std::string arg = argv[i];
         std::string error;
         if (arg == "--help" || arg == "-h") {
-            printHelp();
+            OutputFile help;
+            if (!help.open("", error) || !help.write(helpText()) || !help.finish(error)) return fileError(error);
             return 0;
         } else if (arg == "--home") {
             setup.home = true;
@@ -152,28 +186,54 @@ int main(int argc, char** argv) {
     if (!safeSearch && !svgPath.empty()) return usageError("--svg belongs to --min-safe-altitude");
 
     std::string error;
+    if (!sweeps.empty() && !checkGrid(sweeps, error)) return usageError(error);
     if (!loadRunModel(geometryChoice, setup.geometry, error)) return fileError(error);
 
+    // Every output is opened before anything runs: a path that cannot be
+    // written costs no computing.
+    OutputFile out;
+    if (!out.open(outPath, error)) return fileError(error);
     if (!sweeps.empty()) {
-        std::string csv;
-        if (!sweepCsv(setup, sweeps, workers, csv, error)) return usageError(error);
-        if (!writeText(outPath, csv)) return fileError("cannot write " + outPath);
-        return 0;
+        catchInterrupts();
+        SweepCount count;
+        SweepEnd end = sweepCsv(setup, sweeps, workers, errorStreamIsTerminal(), emitTo(out), count, error);
+        return finishSweep(end, out, count, error);
     }
     if (safeSearch) {
+        OutputFile svg;
+        if (!svgPath.empty() && !svg.open(svgPath, error)) return fileError(error);
+        catchInterrupts();
         std::vector<SafeAltitude> points;
-        if (!minSafeAltitudes(setup, safeAxis, workers, points, error)) return usageError(error);
-        if (!writeText(outPath, safeAltitudeCsv(safeAxis, points))) return fileError("cannot write " + outPath);
-        if (!svgPath.empty() && !writeText(svgPath, safeAltitudeSvg(safeAxis, points, conditions(setup))))
-            return fileError("cannot write " + svgPath);
+        SweepCount count;
+        SweepEnd end = minSafeAltitudes(setup, safeAxis, workers, errorStreamIsTerminal(), emitTo(out), points,
+                                        count, error);
+        if (end != SweepEnd::Done) {
+            svg.discard();
+            if (end == SweepEnd::Interrupted && !svgPath.empty())
+                std::fprintf(stderr, "vorix-sim: the chart %s is not drawn\n", svgPath.c_str());
+            return finishSweep(end, out, count, error);
+        }
+        const int status = finishSweep(end, out, count, error);
+        if (status != 0) return status;
+        if (svg.isOpen() && (!svg.write(safeAltitudeSvg(safeAxis, points, conditions(setup))) || !svg.finish(error)))
+            return fileError(error);
         return 0;
     }
 
+    OutputFile csv;
+    if (!csvPath.empty() && !csv.open(csvPath, error)) return fileError(error);
     Simulation& sim = simulation;
+    // A run stopped by a signal leaves no temporary file of its CSV behind.
+    catchInterrupts();
     if (!computeRun(sim, analysis, &spinalSeries, setup, Assignments(), error)) return usageError(error);
+    if (interruptSignal() != 0) return 128 + interruptSignal();
     RunReport report = buildRunReport(sim, analysis, setup.geometry);
-    std::fputs(report.json.c_str(), stdout);
-    if (!csvPath.empty() && !writeTrajectoryCsv(sim, spinalSeries, csvPath, error)) return fileError(error);
+    out.write(report.json);
+    if (csv.isOpen() && !writeTrajectoryCsv(sim, spinalSeries, csv, error)) {
+        if (interruptSignal() != 0) return 128 + interruptSignal();
+        return fileError(error);
+    }
+    if (!out.finish(error)) return fileError(error);
     if (!report.error.empty()) {
         std::fprintf(stderr, "vorix-sim: %s\n", report.error.c_str());
         return 3;

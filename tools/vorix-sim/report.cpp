@@ -2,19 +2,21 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "sim/run_analysis.h"
 #include "sim/simulation.h"
 #include "sim/spine_model.h"
+#include "tools/vorix-sim/interrupt.h"
+#include "tools/vorix-sim/number_text.h"
+#include "tools/vorix-sim/output_file.h"
 #include "tools/vorix-sim/run_geometry.h"
 
-std::string jsonNumber(double v) {
-    if (!std::isfinite(v)) return "null";
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
-    return buf;
-}
+std::string jsonNumber(float v) { return std::isfinite(v) ? numberText(v) : std::string("null"); }
+
+std::string jsonNumber(double v) { return std::isfinite(v) ? numberText(v) : std::string("null"); }
 
 namespace {
 
@@ -46,13 +48,16 @@ public:
         text_ += "\":";
         text_ += value;
     }
-    void number(const char* key, double v) {
+    // Each figure at the width it is held in (float or double).
+    template <typename T>
+    void number(const char* key, T v) {
         if (!std::isfinite(v) && firstNonFinite_.empty()) firstNonFinite_ = key;
         raw(key, jsonNumber(v));
     }
     void nullField(const char* key) { raw(key, "null"); }
     // A number that exists only when `present`.
-    void optional(const char* key, bool present, double v) {
+    template <typename T>
+    void optional(const char* key, bool present, T v) {
         if (present) number(key, v);
         else nullField(key);
     }
@@ -69,7 +74,8 @@ private:
     std::string firstNonFinite_;
 };
 
-JsonObject point(double x, double y, double z) {
+template <typename T>
+JsonObject point(T x, T y, T z) {
     JsonObject p;
     p.number("x", x);
     p.number("y", y);
@@ -109,10 +115,22 @@ void eventTime(JsonObject& j, const char* key, double t, bool setInRun, double r
     j.optional(key, setInRun && t <= runEnd, t);
 }
 
+// The seat stayed in the fighter: its catapult figures are still defined.
+bool neverLeft(const Simulation& sim) { return sim.catapult.strokeResult <= 0; }
+
 RunReport errorReport(const Simulation& sim, const GeometryUsed& used, const std::string& error) {
     JsonObject j;
     j.raw("error", jsonString(error));
-    if (sim.run.diverged) j.number("divergedAtS", sim.run.divergedAtS);
+    if (neverLeft(sim)) {
+        const SimDerived& d = sim.derived;
+        j.number("catapultPhaseTimeS", d.catapultPhaseTimeS);
+        j.number("catapultEndSpeedFtS", d.catapultEndSpeedFtS);
+        j.number("catapultG", d.catapultG);
+        j.number("gravityG", d.gravityG);
+        j.number("rocketG", d.rocketG);
+    } else if (sim.run.diverged) {
+        j.number("divergedAtS", sim.run.divergedAtS);
+    }
     j.nested("geometry", geometryObject(sim, used));
     return RunReport{j.close() + "\n", error};
 }
@@ -190,7 +208,10 @@ RunReport buildRunReport(const Simulation& sim, const RunAnalysis& analysis, con
 
 namespace {
 
-std::string flatNumber(double v) { return std::isfinite(v) ? jsonNumber(v) : std::string(); }
+template <typename T>
+std::string flatNumber(T v) {
+    return std::isfinite(v) ? numberText(v) : std::string();
+}
 
 std::string flatBool(bool b) { return b ? "true" : "false"; }
 
@@ -202,12 +223,16 @@ void flatRunFigures(const Simulation& sim, const RunAnalysis& a, FigureRow& row)
     const bool ok = failure.empty();
     const bool sensed = sim.sequencerRun.modeSensed;
     const double runEnd = sim.trajectory->lastIndex * 0.001;
-    auto number = [&](const char* key, bool present, double v) {
+    auto number = [&](const char* key, bool present, auto v) {
         row.emplace_back(key, ok && present ? flatNumber(v) : std::string());
     };
+    // A seat that stays in the fighter still has its catapult figures.
+    auto catapultNumber = [&](const char* key, float v) {
+        row.emplace_back(key, ok || neverLeft(sim) ? flatNumber(v) : std::string());
+    };
     row.emplace_back("seqMode", ok && sensed ? std::to_string(sim.times.seqMode) : std::string());
-    number("catapultPhaseTimeS", true, sim.derived.catapultPhaseTimeS);
-    number("catapultEndSpeedFtS", true, sim.derived.catapultEndSpeedFtS);
+    catapultNumber("catapultPhaseTimeS", sim.derived.catapultPhaseTimeS);
+    catapultNumber("catapultEndSpeedFtS", sim.derived.catapultEndSpeedFtS);
     number("maxDragG", true, sim.derived.maxDragG);
     number("maxDragTimeS", true, sim.run.largestDragTimeS);
     number("apexHeightM", true, sim.run.apexHeightM);
@@ -227,32 +252,32 @@ void flatRunFigures(const Simulation& sim, const RunAnalysis& a, FigureRow& row)
     row.emplace_back("error", failure);
 }
 
-bool writeTrajectoryCsv(const Simulation& sim, const SpinalSeries& spine, const std::string& path,
-                        std::string& error) {
-    const std::string tmp = path + ".tmp";
-    std::FILE* f = std::fopen(tmp.c_str(), "w");
-    if (!f) {
-        error = "cannot write " + tmp + ": " + std::strerror(errno);
-        return false;
-    }
+bool writeTrajectoryCsv(const Simulation& sim, const SpinalSeries& spine, OutputFile& out, std::string& error) {
     const Trajectory& tr = *sim.trajectory;
-    bool ok = std::fputs("t,px,py,pz,vx,vy,vz,ax,ay,az,phase,spinalInputG,spinalResponseG\n", f) >= 0;
+    bool ok = out.write("t,px,py,pz,vx,vy,vz,ax,ay,az,phase,spinalInputG,spinalResponseG\n");
+    std::string line;
     for (int i = 1; ok && i <= tr.lastIndex; ++i) {
         const bool spinal = i < spine.count;
-        ok = std::fprintf(f, "%.3f,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%d,%.9g,%.9g\n", i * 0.001,
-                          tr.px[i], tr.py[i], tr.pz[i], tr.vx[i], tr.vy[i], tr.vz[i], tr.ax[i], tr.ay[i], tr.az[i],
-                          (int)tr.phase[i], spinal ? spine.inputG[i] : 0.0, spinal ? spine.responseG[i] : 0.0) > 0;
+        char t[24];
+        std::snprintf(t, sizeof t, "%.3f", i * 0.001);
+        line = t;
+        for (const double* column : {tr.px, tr.py, tr.pz, tr.vx, tr.vy, tr.vz, tr.ax, tr.ay, tr.az}) {
+            line += ',';
+            line += numberText(column[i]);
+        }
+        line += ',';
+        line += std::to_string((int)tr.phase[i]);
+        line += ',';
+        line += numberText(spinal ? spine.inputG[i] : 0.0f);
+        line += ',';
+        line += numberText(spinal ? spine.responseG[i] : 0.0f);
+        line += '\n';
+        ok = out.write(line);
+        if ((i & 4095) == 0 && interruptSignal() != 0) {
+            out.discard();
+            error = "stopped before " + out.name() + " was written";
+            return false;
+        }
     }
-    if (std::fclose(f) != 0) ok = false;
-    if (!ok) {
-        error = "writing " + tmp + " failed";
-        std::remove(tmp.c_str());
-        return false;
-    }
-    if (std::rename(tmp.c_str(), path.c_str()) != 0) {
-        error = "cannot rename " + tmp + " to " + path + ": " + std::strerror(errno);
-        std::remove(tmp.c_str());
-        return false;
-    }
-    return true;
+    return out.finish(error) && ok;
 }

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+class OutputFile;
 struct Simulation;
 struct GeometryUsed;
 struct RunAnalysis;
@@ -20,8 +21,11 @@ struct RunReport {
 
 // The summary of a computed run. A run in which the seat never leaves the
 // fighter, whose state stopped being finite, or which has a figure that is not
-// finite is reported as an object with an "error" field (and "divergedAtS" for
-// a diverged run) instead of its figures; error then says the same.
+// finite is reported as an object with an "error" field instead of its
+// figures; error then says the same. Beside it stand "divergedAtS" for a
+// diverged run, and for a seat that never leaves the catapult figures the
+// pages show then (phase time 999999, end speed 0, catapult and rocket 0 g,
+// the weight along the rails).
 RunReport buildRunReport(const Simulation& sim, const RunAnalysis& analysis, const GeometryUsed& geometry);
 
 // Why the run has no figures to report (the seat never left the fighter, the
@@ -29,16 +33,18 @@ RunReport buildRunReport(const Simulation& sim, const RunAnalysis& analysis, con
 std::string runFailure(const Simulation& sim);
 
 // The run's figures as flat NAME, VALUE pairs in a fixed order, each value
-// formatted as in the JSON summary ("" where the JSON has null); one row of a
-// sweep.
+// formatted as in the JSON summary ("" where the JSON has null or no field);
+// one row of a sweep. A seat that never leaves keeps its catapult figures.
 using FigureRow = std::vector<std::pair<const char*, std::string>>;
 void flatRunFigures(const Simulation& sim, const RunAnalysis& analysis, FigureRow& row);
 
-// Writes the trajectory, with the spine's input and response, to path
-// through path.tmp and a rename; false with a message in error on any
-// failure (the target is then untouched).
-bool writeTrajectoryCsv(const Simulation& sim, const SpinalSeries& spine, const std::string& path,
-                        std::string& error);
+// Writes the trajectory, with the spine's input and response, to out (opened
+// before the run); false with the file's name and the reason on a failure
+// (a replaced target is then untouched). A signal (Ctrl-C) stops the writing
+// and takes the temporary file away.
+bool writeTrajectoryCsv(const Simulation& sim, const SpinalSeries& spine, OutputFile& out, std::string& error);
 
-// Number formatted at full precision, or null when not finite.
+// The shortest text that reads back to v at its own width, or null when not
+// finite.
+std::string jsonNumber(float v);
 std::string jsonNumber(double v);

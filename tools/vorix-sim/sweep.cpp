@@ -1,18 +1,21 @@
 #include "tools/vorix-sim/sweep.h"
 
-#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <thread>
 
 #include "sim/run_analysis.h"
 #include "sim/simulation.h"
+#include "tools/vorix-sim/interrupt.h"
 #include "tools/vorix-sim/param_table.h"
+#include "tools/vorix-sim/progress.h"
 #include "tools/vorix-sim/report.h"
 
 namespace {
@@ -29,7 +32,7 @@ bool parseFinite(const std::string& text, double& out) {
     return true;
 }
 
-std::string numberText(double v, int digits) {
+std::string digitsText(double v, int digits) {
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.*g", digits, v);
     return buf;
@@ -43,36 +46,99 @@ struct Worker {
     Worker() { sim->trajectory = store.get(); }
 };
 
-// Runs job(worker, item) for items 0 .. count - 1 on `workers` threads.
-// A job returning false stops the others; its message is kept.
-bool forEachItem(long count, int workers, const std::function<bool(Worker&, long, std::string&)>& job,
-                 std::string& error) {
+// Points done ahead of the first one not yet handed on, at most: a slow
+// point holds back this many rows (a few hundred bytes each) and no more.
+constexpr long kReorderWindow = 4096;
+
+// job fills the CSV text of one item; false refuses it (message says why).
+using ItemJob = std::function<bool(Worker&, long item, std::string& text, std::string& message)>;
+
+// Runs job for items 0 .. count - 1 on `workers` threads and hands the texts
+// to emit in item order as they are done, the calling thread drawing the
+// progress. A signal stops the hand-out of new items; the items under way
+// are finished and handed on, so the items emitted are always the first ones.
+SweepEnd runInOrder(long count, int workers, bool showProgress, const ItemJob& job, const RowEmitter& emit,
+                    SweepCount& counted, std::string& error) {
+    counted.total = count;
+    counted.emitted = 0;
     if (workers < 1) workers = 1;
     if (workers > count) workers = (int)(count > 0 ? count : 1);
+
+    std::mutex lock;
+    std::condition_variable changed;
+    std::map<long, std::string> ready;  // done, waiting for the items before them
+    long next = 0, emitted = 0;
+    int running = workers;
+    bool stop = false, refused = false;
+
+    auto work = [&](Worker& worker) {
+        std::unique_lock<std::mutex> held(lock);
+        for (;;) {
+            changed.wait(held, [&] { return stop || next - emitted < kReorderWindow; });
+            if (stop || next >= count) break;
+            const long item = next++;
+            held.unlock();
+            std::string text, message;
+            const bool ok = job(worker, item, text, message);
+            held.lock();
+            if (ok) {
+                ready.emplace(item, std::move(text));
+            } else {
+                if (!refused) error = message;
+                refused = stop = true;
+            }
+            changed.notify_all();
+        }
+        --running;
+        changed.notify_all();
+    };
+
     std::vector<std::unique_ptr<Worker>> pool;
     for (int w = 0; w < workers; ++w) pool.push_back(std::make_unique<Worker>());
-    std::atomic<long> next{0};
-    std::atomic<bool> failed{false};
-    std::mutex errorLock;
-    auto work = [&](Worker& worker) {
-        for (;;) {
-            if (failed) return;
-            long item = next++;
-            if (item >= count) return;
-            std::string message;
-            if (!job(worker, item, message)) {
-                std::lock_guard<std::mutex> lock(errorLock);
-                if (!failed) error = message;
-                failed = true;
-                return;
-            }
-        }
-    };
     std::vector<std::thread> threads;
-    for (int w = 1; w < workers; ++w) threads.emplace_back(work, std::ref(*pool[w]));
-    work(*pool[0]);
+    for (int w = 0; w < workers; ++w) threads.emplace_back(work, std::ref(*pool[(size_t)w]));
+
+    Progress progress(count, showProgress);
+    bool interrupted = false, outputFailed = false;
+    {
+        std::unique_lock<std::mutex> held(lock);
+        for (;;) {
+            changed.wait_for(held, std::chrono::milliseconds(200), [&] {
+                return ready.count(emitted) > 0 || running == 0 || (!stop && interruptSignal() != 0);
+            });
+            if (!stop && interruptSignal() != 0) {
+                interrupted = stop = true;
+                changed.notify_all();
+            }
+            std::string batch;
+            long taken = 0;
+            for (auto it = ready.find(emitted + taken); it != ready.end(); it = ready.find(emitted + taken)) {
+                batch += it->second;
+                ready.erase(it);
+                ++taken;
+            }
+            if (taken > 0 && !outputFailed) {
+                held.unlock();
+                const bool written = emit(batch);
+                held.lock();
+                if (written) {
+                    emitted += taken;
+                } else {
+                    outputFailed = stop = true;
+                }
+                changed.notify_all();
+            }
+            progress.update(emitted);
+            if (running == 0 && (outputFailed || ready.count(emitted) == 0)) break;
+        }
+    }
     for (std::thread& t : threads) t.join();
-    return !failed;
+    progress.finish();
+    counted.emitted = emitted;
+    if (refused) return SweepEnd::Refused;
+    if (outputFailed) return SweepEnd::OutputFailed;
+    if (interrupted && emitted < count) return SweepEnd::Interrupted;
+    return SweepEnd::Done;
 }
 
 std::string csvCell(const std::string& s) {
@@ -118,7 +184,38 @@ bool parseSweepAxis(const std::string& text, SweepAxis& axis, std::string& error
         return false;
     }
     axis.values.clear();
-    for (long k = 0; k < (long)n; ++k) axis.values.push_back(numberText(from + k * step, 12));
+    for (long k = 0; k < (long)n; ++k) {
+        axis.values.push_back(digitsText(from + k * step, 12));
+        std::string why;
+        if (!checkParameterValue(axis.name, axis.values.back(), why)) {
+            error = "sweep '" + text + "': " + why;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool checkGrid(const std::vector<SweepAxis>& axes, std::string& error) {
+    long points = 1;
+    std::string shape;
+    for (size_t i = 0; i < axes.size(); ++i) {
+        for (size_t j = 0; j < i; ++j) {
+            if (axes[i].name == axes[j].name) {
+                error = "--sweep " + axes[i].name + " is given twice (the second would replace the first)";
+                return false;
+            }
+        }
+        points *= (long)axes[i].values.size();
+        shape += (i ? " x " : "") + std::to_string(axes[i].values.size());
+    }
+    if (points > kMaxGridPoints) {
+        // A row takes about 200 bytes of CSV.
+        char size[32];
+        std::snprintf(size, sizeof size, "%.1f GB", (double)points * 200.0 / 1e9);
+        error = "the grid of " + std::to_string(points) + " points (" + shape + ") is larger than a sweep runs (" +
+                std::to_string(kMaxGridPoints) + " points): its rows would take about " + size;
+        return false;
+    }
     return true;
 }
 
@@ -129,18 +226,16 @@ int defaultWorkerCount() {
     return (int)n;
 }
 
-bool sweepCsv(const RunSetup& setup, const std::vector<SweepAxis>& axes, int workers, std::string& csv,
-              std::string& error) {
+SweepEnd sweepCsv(const RunSetup& setup, const std::vector<SweepAxis>& axes, int workers, bool showProgress,
+                  const RowEmitter& emit, SweepCount& count, std::string& error) {
     if (axes.empty() || axes.size() > 2) {
         error = "one or two sweeps";
-        return false;
+        return SweepEnd::Refused;
     }
+    if (!checkGrid(axes, error)) return SweepEnd::Refused;
     const long inner = axes.size() == 2 ? (long)axes[1].values.size() : 1;
-    const long count = (long)axes[0].values.size() * inner;
-    std::vector<std::string> rows((size_t)count);
-    std::string header;
-    std::mutex headerLock;
-    bool ok = forEachItem(count, workers, [&](Worker& w, long item, std::string& message) {
+    const long points = (long)axes[0].values.size() * inner;
+    auto job = [&](Worker& w, long item, std::string& text, std::string& message) {
         Assignments extra;
         extra.emplace_back(axes[0].name, axes[0].values[(size_t)(item / inner)]);
         if (axes.size() == 2) extra.emplace_back(axes[1].name, axes[1].values[(size_t)(item % inner)]);
@@ -156,28 +251,26 @@ bool sweepCsv(const RunSetup& setup, const std::vector<SweepAxis>& axes, int wor
             row += csvCell(figures[k].second) + (k + 1 < figures.size() ? "," : "\n");
             head += std::string(figures[k].first) + (k + 1 < figures.size() ? "," : "\n");
         }
-        rows[(size_t)item] = row;
-        if (item == 0) {
-            std::lock_guard<std::mutex> lock(headerLock);
-            header = head;
-        }
+        // The header comes with the first row, from the same figures.
+        text = item == 0 ? head + row : row;
         return true;
-    }, error);
-    if (!ok) return false;
-    csv = header;
-    for (const std::string& r : rows) csv += r;
-    return true;
+    };
+    return runInOrder(points, workers, showProgress, job, emit, count, error);
 }
 
-bool minSafeAltitudes(const RunSetup& setup, const SweepAxis& axis, int workers, std::vector<SafeAltitude>& out,
-                      std::string& error) {
+SweepEnd minSafeAltitudes(const RunSetup& setup, const SweepAxis& axis, int workers, bool showProgress,
+                          const RowEmitter& emit, std::vector<SafeAltitude>& out, SweepCount& count,
+                          std::string& error) {
     out.assign(axis.values.size(), SafeAltitude());
-    return forEachItem((long)axis.values.size(), workers, [&](Worker& w, long item, std::string& message) {
+    count = SweepCount();
+    count.total = (long)axis.values.size();
+    if (!emit(safeAltitudeCsvHeader(axis))) return SweepEnd::OutputFailed;
+    auto job = [&](Worker& w, long item, std::string& text, std::string& message) {
         SafeAltitude& point = out[(size_t)item];
         point.value = axis.values[(size_t)item];
         bool refused = false;
         auto runAt = [&](double altitudeM) {
-            Assignments extra = {{axis.name, point.value}, {"fighterAltitudeM", numberText(altitudeM, 17)}};
+            Assignments extra = {{axis.name, point.value}, {"fighterAltitudeM", digitsText(altitudeM, 17)}};
             ++point.runs;
             if (!computeRun(*w.sim, *w.analysis, nullptr, setup, extra, message)) {
                 refused = true;
@@ -195,7 +288,10 @@ bool minSafeAltitudes(const RunSetup& setup, const SweepAxis& axis, int workers,
                 if (refused) return false;
                 lo = hi;
                 hi *= 2.0;
-                if (hi > kSafeAltitudeCeilingM) return true;  // not found
+                if (hi > kSafeAltitudeCeilingM) {  // not found
+                    text = safeAltitudeCsvRow(point);
+                    return true;
+                }
             }
             while (hi - lo > 0.5) {
                 const double mid = (lo + hi) / 2.0;
@@ -213,22 +309,24 @@ bool minSafeAltitudes(const RunSetup& setup, const SweepAxis& axis, int workers,
         point.dri = a.dri;
         point.fullyOpenHeightM = a.fullyOpenHeightM;
         point.touchdownTimeS = a.touchdown.reached ? a.touchdown.timeS : NAN;
+        text = safeAltitudeCsvRow(point);
         return true;
-    }, error);
+    };
+    return runInOrder(count.total, workers, showProgress, job, emit, count, error);
 }
 
-std::string safeAltitudeCsv(const SweepAxis& axis, const std::vector<SafeAltitude>& points) {
-    std::string csv = axis.name + ",minSafeAltitudeM,seqMode,dri,fullyOpenHeightM,touchdownTimeS,runs\n";
-    for (const SafeAltitude& p : points) {
-        csv += csvCell(p.value) + ",";
-        if (p.found) {
-            csv += jsonNumber(p.altitudeM) + "," + std::to_string(p.mode) + "," + jsonNumber(p.dri) + "," +
-                   jsonNumber(p.fullyOpenHeightM) + "," +
-                   (std::isfinite(p.touchdownTimeS) ? jsonNumber(p.touchdownTimeS) : std::string());
-        } else {
-            csv += ",,,,";
-        }
-        csv += "," + std::to_string(p.runs) + "\n";
+std::string safeAltitudeCsvHeader(const SweepAxis& axis) {
+    return axis.name + ",minSafeAltitudeM,seqMode,dri,fullyOpenHeightM,touchdownTimeS,runs\n";
+}
+
+std::string safeAltitudeCsvRow(const SafeAltitude& p) {
+    std::string csv = csvCell(p.value) + ",";
+    if (p.found) {
+        csv += jsonNumber(p.altitudeM) + "," + std::to_string(p.mode) + "," + jsonNumber(p.dri) + "," +
+               jsonNumber(p.fullyOpenHeightM) + "," +
+               (std::isfinite(p.touchdownTimeS) ? jsonNumber(p.touchdownTimeS) : std::string());
+    } else {
+        csv += ",,,,";
     }
-    return csv;
+    return csv + "," + std::to_string(p.runs) + "\n";
 }

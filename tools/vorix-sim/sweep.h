@@ -1,9 +1,12 @@
 // Many runs at once: a grid of one or two swept parameters, and the lowest
 // fighter altitude at which the main parachute is fully open before
 // touchdown, found for each value of a parameter. The runs are spread over
-// worker threads, each with a simulation (and trajectory store) of its own.
+// worker threads, each with a simulation (and trajectory store) of its own;
+// their CSV rows are handed on in grid order as they are done, so a long
+// sweep shows its rows as it goes and an interrupted one keeps them.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,17 +19,42 @@ struct SweepAxis {
     std::vector<std::string> values;
 };
 
+// Points a sweep runs at most: beyond it the rows would be gigabytes and the
+// runs days long.
+constexpr long kMaxGridPoints = 10000000;
+
 // False with a message for an unknown name, a number that does not parse,
-// a step that is not positive, TO below FROM or more than 10000 values.
+// a step that is not positive, TO below FROM, more than 10000 values or a
+// value outside the parameter's range.
 bool parseSweepAxis(const std::string& text, SweepAxis& axis, std::string& error);
+
+// False with a message when a name is swept twice or the grid has more than
+// kMaxGridPoints points (the message gives the grid's size).
+bool checkGrid(const std::vector<SweepAxis>& axes, std::string& error);
 
 // Worker threads for the runs: the machine's cores (at least 1).
 int defaultWorkerCount();
 
-// The grid as CSV: the swept values, then the run's figures, one row a point
-// (the first axis outer). Fails only when an assignment is refused.
-bool sweepCsv(const RunSetup& setup, const std::vector<SweepAxis>& axes, int workers, std::string& csv,
-              std::string& error);
+// Receives the CSV text in grid order, a batch of whole rows at a time;
+// false stops the sweep (the output failed).
+using RowEmitter = std::function<bool(const std::string& rows)>;
+
+enum class SweepEnd {
+    Done,
+    Interrupted,   // a signal asked to stop: the rows of the points done were handed on
+    OutputFailed,  // the emitter returned false
+    Refused,       // an assignment was refused (error says which)
+};
+
+struct SweepCount {
+    long total = 0;     // points in the grid
+    long emitted = 0;   // rows handed to the emitter, the first points in grid order
+};
+
+// The grid as CSV: a header, then the swept values and the run's figures, one
+// row a point (the first axis outer). Progress is drawn when showProgress.
+SweepEnd sweepCsv(const RunSetup& setup, const std::vector<SweepAxis>& axes, int workers, bool showProgress,
+                  const RowEmitter& emit, SweepCount& count, std::string& error);
 
 struct SafeAltitude {
     std::string value;            // of the swept parameter
@@ -42,7 +70,12 @@ struct SafeAltitude {
 // Highest fighter altitude the search tries.
 constexpr double kSafeAltitudeCeilingM = 6400.0;
 
-bool minSafeAltitudes(const RunSetup& setup, const SweepAxis& axis, int workers, std::vector<SafeAltitude>& out,
-                      std::string& error);
+// The search for every value of the axis; its CSV (header and one row a
+// value) is handed to emit as it goes, and out holds the points found
+// (the first count.emitted of them when the sweep did not end Done).
+SweepEnd minSafeAltitudes(const RunSetup& setup, const SweepAxis& axis, int workers, bool showProgress,
+                          const RowEmitter& emit, std::vector<SafeAltitude>& out, SweepCount& count,
+                          std::string& error);
 
-std::string safeAltitudeCsv(const SweepAxis& axis, const std::vector<SafeAltitude>& points);
+std::string safeAltitudeCsvHeader(const SweepAxis& axis);
+std::string safeAltitudeCsvRow(const SafeAltitude& point);
