@@ -159,9 +159,9 @@ bool readSettingsFile(const char* path, const SettingsTargets& t, SettingsFileSt
     // There, but not readable: what is in it stays there.
     const bool firstTime = !state.unreadable;
     state.unreadable = true;
-    std::snprintf(state.problem, sizeof state.problem, "%s cannot be read: %s", path, status.why);
+    std::snprintf(state.problem, sizeof state.problem, "%s cannot be read (%s): left as it is", path, status.why);
     if (firstTime)
-        std::fprintf(stderr, "vorix: %s cannot be read (%s); the settings keep their values and the file is left as it is\n",
+        std::fprintf(stderr, "vorix: cannot read %s (%s); the settings keep their values and the file is left as it is\n",
                      path, status.why);
     return false;
 }

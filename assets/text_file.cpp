@@ -53,7 +53,7 @@ bool closeTextFile(std::FILE* f, TextFileStatus& status) {
     const int error = errno;
     std::fclose(f);
     if (failed) {
-        std::snprintf(status.why, sizeof status.why, "read error (%s)", std::strerror(error ? error : EIO));
+        std::snprintf(status.why, sizeof status.why, "%s", std::strerror(error ? error : EIO));
         return false;
     }
     return true;

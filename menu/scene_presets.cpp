@@ -300,7 +300,7 @@ void clearProblem(ScenePresetTable& table) {
 void markUnreadable(ScenePresetTable& table, const char* path, const char* why) {
     table.fileUnreadable = true;
     char page[256], report[512];
-    std::snprintf(page, sizeof page, "%s cannot be read: %s", path, why);
+    std::snprintf(page, sizeof page, "%s cannot be read (%s): scenes not saved", path, why);
     std::snprintf(report, sizeof report,
                   "cannot read %s (%s); it is left as it is and the scenes are not saved to it", path, why);
     setProblem(table, page, report);
@@ -308,7 +308,7 @@ void markUnreadable(ScenePresetTable& table, const char* path, const char* why) 
 
 void markTooMany(ScenePresetTable& table, const char* path) {
     char page[256], report[512];
-    std::snprintf(page, sizeof page, "%s: over %d scenes, not saved", path, kMaxStoredPresets);
+    std::snprintf(page, sizeof page, "%s: over %d scenes, changes not saved", path, kMaxStoredPresets);
     std::snprintf(report, sizeof report,
                   "%s holds (or would hold) more than %d scenes; it is left as it is and changes to the list are not saved",
                   path, kMaxStoredPresets);
@@ -579,7 +579,7 @@ bool saveScenePresetsTo(const char* path, ScenePresetTable& table) {
             written = true;
         } else {
             char page[256], report[512];
-            std::snprintf(page, sizeof page, "%s cannot be written: %s", path, why);
+            std::snprintf(page, sizeof page, "%s cannot be written (%s): scenes not saved", path, why);
             std::snprintf(report, sizeof report, "cannot write %s (%s); the scene presets are not saved", path, why);
             setProblem(table, page, report);
         }
