@@ -325,8 +325,8 @@ TEST_F(Menu, PresetWithSoundOnLeavesSoundOffWhenUnavailable) {
 }
 
 TEST_F(Menu, StarterScenesLoad) {
-    std::string path = std::string(VORIX_BUILD_DIR) + "/Data/scene.ini";
-    if (!fileExists(path)) GTEST_SKIP() << "no generated Data folder";
+    std::string path = starterSceneFile();
+    ASSERT_TRUE(fileExists(path));
     ASSERT_EQ(loadScenePresetsFrom(path.c_str(), scenePresetTable), 1);
     buildMenuWidgets();
     ScenePreset* mode4 = nullptr;

@@ -279,8 +279,8 @@ TEST(ScenePresetFile, UnwritableFolderIsReportedOnce) {
 }
 
 TEST(ScenePresetFile, StarterScenesLoadAndWriteBackUnchanged) {
-    std::string path = std::string(VORIX_BUILD_DIR) + "/Data/scene.ini";
-    if (!fileExists(path)) GTEST_SKIP() << "no generated Data folder";
+    std::string path = starterSceneFile();
+    ASSERT_TRUE(fileExists(path));
     ASSERT_EQ(loadScenePresetsFrom(path.c_str(), table), 1);
     ASSERT_GE(usedPresetSlots(table), 1);
     for (ScenePreset* p = table.head; p; p = p->next) {
