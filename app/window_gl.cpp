@@ -19,7 +19,7 @@ void setDisplayMode() {
             break;
         case DisplayModeResult::NotCompatible:
             platMessageBox("Display Mode Not Compatible", "Error");
-            platPostQuitMessage(1);
+            platPostQuitMessage(0);
             break;
     }
 }
@@ -47,7 +47,7 @@ bool createMainWindow(const char* title, int width, int height, bool fullScreen)
 bool createGlContext(int width, int height) {
     if (!platCreateGlContext()) {
         platMessageBox("SetPixelFormat failed", "Error");
-        platPostQuitMessage(1);
+        platPostQuitMessage(0);
         return false;
     }
     glEnable(GL_TEXTURE_2D);
