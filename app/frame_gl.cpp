@@ -18,6 +18,7 @@
 #include "input/mouse_device.h"
 #include "input/window_proc.h"
 #include "menu/font_text.h"
+#include "menu/menu.h"
 #include "overlay/overlay.h"
 #include "platform/platform.h"
 #include "render/bodies.h"
@@ -112,6 +113,9 @@ int mainLoop() {
         for (uint32_t e = 0; e <= kCreditsMs; e = platTimeMs() - start) drawCreditsFrame(e, kCreditsMs);
     }
     releaseMouseDevice();
+    // Scenes are written as they are made; one the file refused then gets
+    // another try.
+    saveScenePresets();
     writeSettings();
     releaseSounds();
     deleteFontLists();

@@ -6,11 +6,14 @@
 #include "app/credits.h"
 #include "app/loading.h"
 #include "app/window.h"
+#include "assets/settings_file.h"
 #include "assets/textures.h"
 #include "camera/camera_state.h"
 #include "camera/place_camera.h"
 #include "menu/font_text.h"
 #include "menu/menu.h"
+#include "menu/menu_text.h"
+#include "menu/scene_presets.h"
 #include "platform/platform.h"
 #include "render/frame_steps.h"
 #include "render/model_geometry.h"
@@ -34,6 +37,22 @@ void printFailure(int x, int y, const char* text) {
     std::fprintf(stderr, "%s\n", text);
 }
 
+// The files the program keeps that exist but could not be read (standard
+// error has told why once): they are kept as they are, and the loading
+// screen says so on every stage.
+void printFileProblems() {
+    const char* problems[2] = {settingsFileState.problem, scenePresetTable.fileProblem};
+    int y = 160;
+    for (const char* problem : problems) {
+        if (!problem[0]) continue;
+        char line[320], shown[320];
+        std::snprintf(line, sizeof line, "Error: %s", problem);
+        fitText(line, 4, 1.0f, 650.0f, shown, sizeof shown);
+        printText(140, y, shown, 4, 1.0f, 1.0f);
+        y -= 20;
+    }
+}
+
 // The picture of one stage: black, the title, the stage's line and the
 // credit line, in red with additive blending. Not yet shown.
 void drawStage(const char* line) {
@@ -46,6 +65,7 @@ void drawStage(const char* line) {
     printText(80, 500, "VORIX SIMULATION", 4, 3.5f, 4.0f);
     printText(100, 300, line, 4, 2.0f, 2.0f);
     printText(10, 20, kCreditLine, 1, 1.0f, 1.0f);
+    printFileProblems();
 }
 
 void showStage(const char* line) {
@@ -61,8 +81,8 @@ bool load3dData() {
                           sim.attitude.headingDeg, sim.params.seatBackAngleDeg,
                           (float)sim.constants.rocketCantDeg, seatAxes, partSnapshot, sim.geometry)) {
         // Without the model there is nothing to show: the loader has said which
-        // file and why; quit through the normal shutdown.
-        platPostQuitMessage(0);
+        // file and why; quit through the normal shutdown, as a failure.
+        platPostQuitMessage(1);
         return false;
     }
     if (!loadTgaSet()) {
@@ -70,7 +90,7 @@ bool load3dData() {
         printFailure(140, 200, kTgaFailLine);
         platSwapBuffers();
         waitSeconds(2.0);
-        platPostQuitMessage(0);
+        platPostQuitMessage(1);
         return false;
     }
     return true;
@@ -125,6 +145,8 @@ void showLoadingScreen() {
     if (!load3dData()) return;
 
     loadSoundStage();
+    // Time to read which file is kept as it is.
+    if (settingsFileState.problem[0] || scenePresetTable.fileProblem[0]) waitSeconds(2.0);
 
     // Back to the 3D state the frames expect.
     glDisable(GL_BLEND);

@@ -7,6 +7,7 @@
 #include "app/loading.h"
 #include "app/startup.h"
 #include "app/window.h"
+#include "assets/data_folder.h"
 #include "platform/platform.h"
 
 static void printUsage() {
@@ -39,6 +40,13 @@ int main(int argc, char** argv) {
     }
     if (!platInit()) {
         std::fprintf(stderr, "vorix: no display available (%s)\n", platLastError());
+        return 1;
+    }
+    // Without the Data folder every file would fail on its own: say it once.
+    char missing[4200];
+    if (!dataFolderPresent(nullptr, missing, sizeof missing)) {
+        platMessageBox(missing, "Error");
+        platShutdown();
         return 1;
     }
     app.fullScreen = !windowed;

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "assets/atomic_write.h"
+#include "assets/text_file.h"
 #include "render/scene_switches.h"
 #include "sound/sound_events.h"
 
@@ -135,28 +136,46 @@ void readSettingsStream(std::FILE* f, const SettingsTargets& t, SettingsFileStat
 }
 
 bool readSettingsFile(const char* path, const SettingsTargets& t, SettingsFileState& state) {
-    std::FILE* f = std::fopen(path, "r");
-    if (!f) {
+    TextFileStatus status;
+    std::FILE* f = openTextFile(path, status);
+    if (!f && status.missing) {
         state.heldMore = false;
+        state.unreadable = false;
+        state.problem[0] = '\0';
         writeSettingsFile(path, t, state);
         return false;
     }
-    readSettingsStream(f, t, state);
-    std::fclose(f);
-    if (state.heldMore)
-        std::fprintf(stderr, "vorix: %s holds lines or fields the settings do not use; it is rewritten only when a setting differs from it\n",
-                     path);
-    return true;
+    if (f) {
+        readSettingsStream(f, t, state);
+        if (closeTextFile(f, status)) {
+            state.unreadable = false;
+            state.problem[0] = '\0';
+            if (state.heldMore)
+                std::fprintf(stderr, "vorix: %s holds lines or fields the settings do not use; it is rewritten only when a setting differs from it\n",
+                             path);
+            return true;
+        }
+    }
+    // There, but not readable: what is in it stays there.
+    const bool firstTime = !state.unreadable;
+    state.unreadable = true;
+    std::snprintf(state.problem, sizeof state.problem, "%s cannot be read (%s): left as it is", path, status.why);
+    if (firstTime)
+        std::fprintf(stderr, "vorix: cannot read %s (%s); the settings keep their values and the file is left as it is\n",
+                     path, status.why);
+    return false;
 }
 
 bool writeSettingsFile(const char* path, const SettingsTargets& t, SettingsFileState& state) {
+    if (state.unreadable) return false;
     char text[sizeof state.textAfterRead];
     size_t n = formatSettings(*t.switches, *t.soundOn, text, sizeof text);
     if (n == 0) return false;
     if (state.heldMore && std::strcmp(text, state.textAfterRead) == 0) return false;
-    if (!writeFileAtomic(path, text, n)) {
+    char why[160] = "";
+    if (!writeFileAtomic(path, text, n, why, sizeof why)) {
         if (!state.reportedUnwritable) {
-            std::fprintf(stderr, "vorix: cannot write %s; the settings are not kept\n", path);
+            std::fprintf(stderr, "vorix: cannot write %s (%s); the settings are not kept\n", path, why);
             state.reportedUnwritable = true;
         }
         return false;

@@ -35,6 +35,10 @@ struct SettingsFileState {
     // What writing right after the read gives: room for the longest numbers.
     char textAfterRead[512] = {};
     bool reportedUnwritable = false;
+    // The file is there but could not be read (permissions, a folder, a
+    // device, a read error): it is never written over until a read succeeds.
+    bool unreadable = false;
+    char problem[256] = {};  // what the loading screen says, "" when all is well
 };
 
 extern SettingsFileState settingsFileState;
@@ -46,12 +50,15 @@ size_t formatSettings(const SceneSwitches& s, bool soundOn, char* out, size_t ca
 // and state.textAfterRead.
 void readSettingsStream(std::FILE* f, const SettingsTargets& t, SettingsFileState& state);
 
-// Reads path into the targets. When it cannot be opened, writes a fresh file
-// from the values in memory and returns false; true after a read.
+// Reads path into the targets. When there is no file, writes a fresh one
+// from the values in memory and returns false. A file that exists but cannot
+// be read is reported once on standard error and kept (state.unreadable);
+// false. True after a read.
 bool readSettingsFile(const char* path, const SettingsTargets& t, SettingsFileState& state);
 // Writes path atomically from the values in memory, unless the file read last
-// held more than these (unchanged) values would write back. A failure is
-// reported once on standard error; false when nothing was written.
+// held more than these (unchanged) values would write back, or could not be
+// read. A failure is reported once on standard error; false when nothing was
+// written.
 bool writeSettingsFile(const char* path, const SettingsTargets& t, SettingsFileState& state);
 
 // The program's file with the process-wide switches and sound switch. The

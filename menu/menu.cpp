@@ -100,6 +100,7 @@ void releaseOnScenePage(int x, int y, uint32_t nowMs, MenuEffects& effects) {
         auto* preset = static_cast<ScenePreset*>(nameListSelectedRecord(W.sceneList));
         if (preset && preset->inUse) {
             deleteScenePreset(scenePresetTable, preset);
+            saveScenePresets();  // at once: no way of ending the program loses the change
             buildMenuWidgets();
         }
     } else if (buttonHit(W.save, x, y)) {
@@ -369,18 +370,22 @@ int addScenePreset(const char* name) {
     if (length == 0 || length > (size_t)kMaxPresetNameLength) return 0;
     ScenePreset* p = insertScenePreset(scenePresetTable, name, values, SceneValue::count);
     if (!p) return -1;
+    const int slot = p->slot;
+    // Written at once, so that closing the window, a signal or the reload key
+    // cannot lose it; the list then shows the file.
+    saveScenePresets();
     buildMenuWidgets();
-    return p->slot + 1;
+    return slot + 1;
 }
 
-void saveScenePresets() { saveScenePresetsTo(kScenePresetPath, scenePresetTable); }
+void saveScenePresets() { saveScenePresetsNow(); }
 
 bool sceneNameBoxOpen() { return W.sceneNameBox.open; }
 void sceneNameBoxKey(int virtualKey) { dialogTypeKey(W.sceneNameBox, virtualKey); }
 
 bool readSettingsAndScenes() {
     bool read = readSettings();
-    loadScenePresets();
+    reloadScenePresets();
     // The toggles show the new switches, the list the presets.
     buildMenuWidgets();
     return read;

@@ -46,13 +46,16 @@ bool menuStripMouseUp(int x, int y);
 bool sceneNameBoxOpen();
 void sceneNameBoxKey(int virtualKey);
 
-// Scene presets: "Data/scene.ini", written when Escape is pressed.
+// Scene presets: "Data/scene.ini", written whenever the list changes and when
+// Escape is pressed (changes another running program made to the file stay).
 void saveScenePresets();
 // 0 for an empty name or one over 255 characters, -1 when all 100 slots are
 // used, otherwise the slot number + 1 of the new preset (made from the
-// current state); the widgets are rebuilt so the list shows it.
+// current state); the file is written and the widgets are rebuilt so the
+// list shows it.
 int addScenePreset(const char* name);
 
 // Reads "Data/3d_eject.ini", rebuilds the widgets and reloads the scene
-// presets (start-up and the reload key).
+// presets (start-up and the reload key); scenes not yet written are saved
+// first, and kept in the list when they cannot be.
 bool readSettingsAndScenes();

@@ -112,6 +112,13 @@ void drawScenePage(int panelX) {
     std::snprintf(used, sizeof used, "%3.0f percent Used", usedPresetSlots(scenePresetTable) * 100.0 / kMaxScenePresets);
     glColor3f(0.85f, 0.85f, 0.85f);
     printText(l.rect.left, 50, used, 0, 0.9f, 0.9f);
+    // Why the scenes cannot be saved to the file, while it holds.
+    if (scenePresetTable.fileProblem[0]) {
+        char problem[sizeof scenePresetTable.fileProblem];
+        fitText(scenePresetTable.fileProblem, 0, 0.8f, 560.0f, problem, sizeof problem);
+        glColor3f(1, 0.4f, 0.4f);
+        printText(l.rect.left - 60, 80, problem, 0, 0.8f, 0.8f);
+    }
 }
 
 void drawOptionPage(int panelX, uint32_t nowMs) {

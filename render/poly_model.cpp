@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "assets/text_file.h"
 #include "platform/error_report.h"
 
 PolyModel polyModel;
@@ -205,10 +206,13 @@ void clearPolyModel(PolyModel& model) {
 
 bool loadPolyModel(const char* path, PolyModel& model) {
     clearPolyModel(model);
-    std::FILE* f = std::fopen(path, "r");
+    // Only a regular file of a sane size: a link to a device would never end.
+    TextFileStatus status;
+    std::FILE* f = openTextFile(path, status);
     if (!f) {
         char text[400];
-        std::snprintf(text, sizeof text, "%s\nThe model file cannot be opened.", path);
+        if (status.missing) std::snprintf(text, sizeof text, "%s\nThe model file cannot be opened.", path);
+        else std::snprintf(text, sizeof text, "%s\nThe model file cannot be read: %s.", path, status.why);
         errorBox(text);
         return false;
     }
@@ -216,7 +220,13 @@ bool loadPolyModel(const char* path, PolyModel& model) {
     char buf[kModelLineBuffer];
     LoadStop stop = LoadStop::Continue;
     while (stop == LoadStop::Continue && readLine(f, buf, sizeof buf)) stop = loader.line(buf);
-    std::fclose(f);
+    if (!closeTextFile(f, status)) {
+        char text[400];
+        std::snprintf(text, sizeof text, "%s\nThe model file cannot be read: %s.", path, status.why);
+        errorBox(text);
+        clearPolyModel(model);
+        return false;
+    }
     if (stop == LoadStop::TooBig) {
         char text[400];
         std::snprintf(text, sizeof text, "%s\n%s", path, loader.reason);

@@ -1,17 +1,24 @@
 # The loading screen shows its three stages in order, each before its work:
-# the first JPEG, the model and the first sound are named pipes, so each stage
-# holds until the test feeds its file. The stage's line is told by the width
-# of its red text. A sound that is not a regular file is refused with its
-# path; the program goes on and ends cleanly.
+# files read in each stage are named pipes, so the stage holds until the test
+# feeds its file. The stage's line is told by the width of its red text.
+# First run: the first JPEG holds the textures stage and the first TGA (read
+# after the model, which must be a regular file) the 3D-data stage; a TGA
+# read from a pipe cannot be measured, so that run ends with the TGA failure
+# (code 1). Second run: the first sound holds the sound stage; a sound that is
+# not a regular file is refused with its path, and the program goes on and
+# ends cleanly.
 source "$(dirname "$0")/common.bash"
 start_xvfb
 use_wave_audio
-own_data
-held=(c.jpg poly.txt sound/rafale.wav)
-for f in "${held[@]}"; do
-    mv "$APP_DIR/Data/$f" "$WORK/$(basename "$f")"
-    mkfifo "$APP_DIR/Data/$f"
-done
+
+# hold FILE...: each file of the Data folder becomes a named pipe; the file
+# itself waits in $WORK.
+hold() {
+    for f in "$@"; do
+        mv "$APP_DIR/Data/$f" "$WORK/$(basename "$f")"
+        mkfifo "$APP_DIR/Data/$f"
+    done
+}
 
 # Width in pixels of the red text on the stage line, and the red share of the title.
 line_width() { convert "$1" -crop 470x40+90+262 +repage -fx 'r>0.5&&g<0.3?1:0' -trim -format '%w' info: 2>/dev/null; }
@@ -31,14 +38,24 @@ wait_stage() {
     awk -v r="$(title_red "$WORK/$1.png")" 'BEGIN{exit !(r > 0.05)}' || fail "no title on the $1 stage"
 }
 
-start_app
-wait_window
 # "LOADING TEXTURES....", "LOADING 3D DATA....", "LOADING SOUND...." are 20,
 # 19 and 17 characters at 20 px each.
+own_data
+hold c.jpg vori_left_top.tga
+start_app
+wait_window
 wait_stage textures 380 400
 cat "$WORK/c.jpg" >"$APP_DIR/Data/c.jpg"
 wait_stage model 360 379
-cat "$WORK/poly.txt" >"$APP_DIR/Data/poly.txt"
+cat "$WORK/vori_left_top.tga" >"$APP_DIR/Data/vori_left_top.tga"
+wait_exit 30
+[ "$APP_CODE" -eq 1 ] || fail "exit code $APP_CODE after the TGA failure, not 1"
+grep -q "FAIL to load TGA files" "$WORK/app.err" || fail "the TGA read from a pipe did not fail"
+
+own_data
+hold sound/rafale.wav
+start_app
+wait_window
 wait_stage sound 320 340
 cat "$WORK/rafale.wav" >"$APP_DIR/Data/sound/rafale.wav"
 

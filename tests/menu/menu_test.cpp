@@ -3,6 +3,7 @@
 // its name box, down to a preset that goes through the file and back.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -34,8 +35,16 @@ struct Menu : ::testing::Test {
         soundAvailable = true;
         soundOn = true;
         clearScenePresets(scenePresetTable);
+        scenePresetTable.fileProblem[0] = '\0';
+        // Every change of the list is written at once: to a file of this test's own.
+        static int files = 0;
+        presetFile = tempPath(("menu-scenes-" + std::to_string(++files) + ".ini").c_str());
+        std::remove(presetFile.c_str());
+        scenePresetPath = presetFile.c_str();
         initMenuDefaults();
     }
+    void TearDown() override { scenePresetPath = kScenePresetPath; }
+    std::string presetFile;
 
     void open() {
         openMenuAt(now);
@@ -279,6 +288,7 @@ TEST_F(Menu, SaveThroughTheNameBoxThenLoadAndDelete) {
     EXPECT_STREQ(scenePresetTable.head->name, "HIGH SPEED");
     EXPECT_EQ(scenePresetTable.head->valueCount, 70);
     EXPECT_EQ(menuWidgets.sceneList.count, 1);
+    EXPECT_NE(readText(presetFile).find("\n[Name]:HIGH SPEED\n"), std::string::npos) << "OK writes the file at once";
 
     simulation.params.initialTasKt = 0.0f;
     click(300, 155);  // first row
@@ -291,6 +301,7 @@ TEST_F(Menu, SaveThroughTheNameBoxThenLoadAndDelete) {
     click(450, 440);  // DELETE
     EXPECT_EQ(scenePresetTable.head, nullptr);
     EXPECT_EQ(menuWidgets.sceneList.count, 0);
+    EXPECT_EQ(readText(presetFile), "") << "DELETE writes the file at once";
 }
 
 TEST_F(Menu, FullTableDoesNotOpenTheNameBox) {
@@ -314,8 +325,8 @@ TEST_F(Menu, PresetWithSoundOnLeavesSoundOffWhenUnavailable) {
 }
 
 TEST_F(Menu, StarterScenesLoad) {
-    std::string path = std::string(VORIX_BUILD_DIR) + "/Data/scene.ini";
-    if (!fileExists(path)) GTEST_SKIP() << "no generated Data folder";
+    std::string path = starterSceneFile();
+    ASSERT_TRUE(fileExists(path));
     ASSERT_EQ(loadScenePresetsFrom(path.c_str(), scenePresetTable), 1);
     buildMenuWidgets();
     ScenePreset* mode4 = nullptr;
@@ -376,9 +387,9 @@ TEST_F(Menu, EveryPresetValueGoesThroughTheFileAndBack) {
     }
 
     clearScenePresets(scenePresetTable);
+    std::string path = presetFile;
     ASSERT_GT(addScenePreset("round trip"), 0);
-    std::string path = tempPath("round-trip.ini");
-    ASSERT_TRUE(saveScenePresetsTo(path.c_str(), scenePresetTable));
+    ASSERT_TRUE(fileExists(path)) << "the new preset is written at once";
 
     // Back to the start-up state, then load the file and apply the preset.
     SetUp();

@@ -121,28 +121,60 @@ std::string presetFile(int presets, const std::string& valuesLine) {
     return text + "\n[END]\n";
 }
 
-TEST(ScenePresetFile, HundredPresetsFitAndMoreStayInTheFile) {
+TEST(ScenePresetFile, PresetsPastTheHundredStayInTheFile) {
     load(presetFile(100, "1.000 2.000 "));
     EXPECT_EQ(usedPresetSlots(table), 100);
     EXPECT_FALSE(table.fileHeldMore);
 
-    std::string path = tempPath("150.ini");
-    std::string text = presetFile(150, "1.000 2.000 ");
+    // 120 presets, each with values of its own.
+    std::string path = tempPath("120.ini");
+    std::string text = "\nWARNING: Do Not Edit ! May Cause Crash!\n", withoutFirst = text;
+    for (int k = 0; k < 120; ++k) {
+        std::string block = "\n[Name]:scene " + std::to_string(k) + "\n" + std::to_string(k) + ".250 -2.000 ";
+        text += block;
+        if (k > 0) withoutFirst += block;
+    }
+    text += "\n[END]\n";
+    withoutFirst += "\n[END]\n";
     writeText(path, text);
     testing::internal::CaptureStderr();
     ASSERT_EQ(loadScenePresetsFrom(path.c_str(), table), 1);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("150.ini"), std::string::npos);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("120.ini holds 120 scenes"), std::string::npos) << err;
     EXPECT_EQ(usedPresetSlots(table), 100);
     EXPECT_STREQ(presetAt(table, 100)->name, "scene 99");
-    EXPECT_TRUE(table.fileHeldMore);
-    // Unchanged, the 150 presets on disk are not replaced by 100.
+    EXPECT_EQ(table.presetsInFile, 120);
+    EXPECT_FALSE(table.fileHeldMore);
+    // Unchanged, the file is not written.
     EXPECT_FALSE(saveScenePresetsTo(path.c_str(), table));
     EXPECT_EQ(readText(path), text);
-    // After a deletion the user's list is what is written.
+    // A deletion writes the other 119, the 20 the list could not hold among
+    // them unchanged; the list takes the next one of the file.
     deleteScenePreset(table, table.head);
-    EXPECT_TRUE(saveScenePresetsTo(path.c_str(), table));
-    loadScenePresetsFrom(path.c_str(), table);
-    EXPECT_EQ(usedPresetSlots(table), 99);
+    ASSERT_TRUE(saveScenePresetsTo(path.c_str(), table));
+    EXPECT_EQ(readText(path), withoutFirst);
+    EXPECT_EQ(usedPresetSlots(table), 100);
+    EXPECT_STREQ(presetAt(table, 100)->name, "scene 100");
+    EXPECT_EQ(table.presetsInFile, 119);
+}
+
+TEST(ScenePresetFile, FileOfMorePresetsThanCanBeMergedIsNeverRewritten) {
+    std::string path = tempPath("1001.ini");
+    std::string text = presetFile(kMaxStoredPresets + 1, "1.000 ");
+    writeText(path, text);
+    table.fileProblem[0] = '\0';
+    testing::internal::CaptureStderr();
+    ASSERT_EQ(loadScenePresetsFrom(path.c_str(), table), 1);
+    EXPECT_EQ(usedPresetSlots(table), 100);
+    deleteScenePreset(table, table.head);
+    EXPECT_FALSE(saveScenePresetsTo(path.c_str(), table));
+    EXPECT_FALSE(saveScenePresetsTo(path.c_str(), table));
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("more than 1000 scenes"), std::string::npos) << err;
+    EXPECT_EQ(err.find("more than 1000"), err.rfind("more than 1000")) << "told once";
+    EXPECT_EQ(readText(path), text);
+    EXPECT_NE(std::string(table.fileProblem).find("not saved"), std::string::npos);
+    EXPECT_EQ(usedPresetSlots(table), 99) << "the change stays in the list";
 }
 
 TEST(ScenePresetFile, ValuesLineStopsAt827Values) {
@@ -233,7 +265,7 @@ TEST(ScenePresetFile, HostileFileLoadsWhatItCanAndIsKept) {
 
 TEST(ScenePresetFile, UnwritableFolderIsReportedOnce) {
     clearScenePresets(table);
-    table.reportedUnwritable = false;
+    table.fileProblem[0] = '\0';
     float v[1] = {1};
     insertScenePreset(table, "kept in memory", v, 1);
     std::string path = tempPath("no-such-folder/scene.ini");
@@ -247,8 +279,8 @@ TEST(ScenePresetFile, UnwritableFolderIsReportedOnce) {
 }
 
 TEST(ScenePresetFile, StarterScenesLoadAndWriteBackUnchanged) {
-    std::string path = std::string(VORIX_BUILD_DIR) + "/Data/scene.ini";
-    if (!fileExists(path)) GTEST_SKIP() << "no generated Data folder";
+    std::string path = starterSceneFile();
+    ASSERT_TRUE(fileExists(path));
     ASSERT_EQ(loadScenePresetsFrom(path.c_str(), table), 1);
     ASSERT_GE(usedPresetSlots(table), 1);
     for (ScenePreset* p = table.head; p; p = p->next) {

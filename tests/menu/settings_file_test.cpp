@@ -3,7 +3,11 @@
 // nor be replaced by less than they held.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "assets/settings_file.h"
@@ -183,6 +187,40 @@ TEST_F(Settings, UnwritableFolderIsReportedOnceAndNothingElseHappens) {
     std::string err = testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find("no-such-folder/3d_eject.ini"), std::string::npos);
     EXPECT_EQ(err.find("3d_eject.ini"), err.rfind("3d_eject.ini")) << err;
+}
+
+TEST_F(Settings, FileThatCannotBeReadIsToldOnceAndNeverWrittenOver) {
+    // A folder in its place, a read error part-way, an endless device.
+    std::string folder = tempPath("folder.ini"), failing = tempPath("failing.ini"), zero = tempPath("zero.ini");
+    ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+    ASSERT_EQ(symlink("/proc/self/mem", failing.c_str()), 0);
+    ASSERT_EQ(symlink("/dev/zero", zero.c_str()), 0);
+    for (const std::string& path : {folder, failing, zero}) {
+        SCOPED_TRACE(path);
+        state = SettingsFileState();
+        switches.trees = false;
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(readSettingsFile(path.c_str(), targets, state));
+        EXPECT_FALSE(readSettingsFile(path.c_str(), targets, state));  // the reload key
+        EXPECT_FALSE(writeSettingsFile(path.c_str(), targets, state));  // the end of the program
+        std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_NE(err.find("cannot read " + path), std::string::npos) << err;
+        EXPECT_EQ(err.find(path), err.rfind(path)) << "told once: " << err;
+        EXPECT_TRUE(state.unreadable);
+        EXPECT_EQ(std::string(state.problem).find(path + " cannot be read ("), 0u) << state.problem;
+        EXPECT_FALSE(switches.trees) << "the values in memory stay";
+        struct stat st;
+        ASSERT_EQ(lstat(path.c_str(), &st), 0);
+        EXPECT_FALSE(S_ISREG(st.st_mode)) << "replaced by a fresh file";
+    }
+    // Readable again: read, and written as before.
+    rmdir(folder.c_str());
+    writeText(folder, kDefaultText);
+    EXPECT_TRUE(readSettingsFile(folder.c_str(), targets, state));
+    EXPECT_FALSE(state.unreadable);
+    EXPECT_EQ(state.problem[0], '\0');
+    switches.trees = false;
+    EXPECT_TRUE(writeSettingsFile(folder.c_str(), targets, state));
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "tools/assetgen/generators.h"
+
 namespace {
 std::string folder;
 
@@ -52,4 +54,14 @@ std::string readText(const std::string& path) {
 bool fileExists(const std::string& path) {
     struct stat st;
     return stat(path.c_str(), &st) == 0;
+}
+
+std::string starterSceneFile() {
+    static std::string path;
+    if (path.empty()) {
+        std::string dir = tempPath("starter");
+        mkdir(dir.c_str(), 0755);
+        if (generateSceneIni(dir)) path = dir + "/scene.ini";
+    }
+    return path;
 }

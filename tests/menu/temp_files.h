@@ -10,3 +10,5 @@ std::string tempPath(const char* name);
 void writeText(const std::string& path, const std::string& text);
 std::string readText(const std::string& path);
 bool fileExists(const std::string& path);
+// The starter scene file as the asset generator writes it (once per test run).
+std::string starterSceneFile();

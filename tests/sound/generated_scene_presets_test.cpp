@@ -1,10 +1,11 @@
-// The starter "Data/scene.ini" of the generated Data folder: written in the
+// The starter "Data/scene.ini" as the asset generator writes it: in the
 // program's own preset format, sorted as the program keeps its list, with 70
 // values a preset laid out as menu/scene_values.h says, and scenes that put
 // the seat in the operating mode their names promise.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cctype>
 #include <cmath>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "menu/scene_values.h"
+#include "tools/assetgen/generators.h"
 
 namespace {
 
@@ -62,11 +64,20 @@ std::vector<float> scanValues(const std::string& line) {
 class StarterScenes : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string dir = std::string(VORIX_BUILD_DIR) + "/Data";
-        struct stat st;
-        if (stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) GTEST_SKIP() << "no Data folder";
-        text = readText(dir + "/scene.ini");
-        ASSERT_FALSE(text.empty()) << "Data/scene.ini missing or empty";
+        // Written by the generator into a folder of its own: the build's
+        // Data/scene.ini holds the user's scenes once the simulator has run.
+        static std::string starter;
+        if (starter.empty()) {
+            char dir[] = "/tmp/vorix-starter-XXXXXX";
+            ASSERT_NE(mkdtemp(dir), nullptr);
+            ASSERT_TRUE(generateSceneIni(dir));
+            std::string path = std::string(dir) + "/scene.ini";
+            starter = readText(path);
+            std::remove(path.c_str());
+            rmdir(dir);
+        }
+        text = starter;
+        ASSERT_FALSE(text.empty()) << "the starter scene.ini is missing or empty";
         std::vector<std::string> lines;
         size_t start = 0;
         for (size_t nl; (nl = text.find('\n', start)) != std::string::npos; start = nl + 1)

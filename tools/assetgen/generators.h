@@ -9,4 +9,7 @@
 bool generateImages(const std::string& dataDir);    // 36 TGA, 34 JPEG, 5 BMP
 bool generateSounds(const std::string& dataDir);    // 15 WAV files under sound/
 bool generateModel(const std::string& dataDir);     // poly.txt
-bool generateSceneIni(const std::string& dataDir);  // starter scene.ini
+// The starter scene.ini, only where there is none: once the simulator has run,
+// the file holds the user's scenes. The settings file (3d_eject.ini) is the
+// simulator's own and is never written here.
+bool generateSceneIni(const std::string& dataDir);

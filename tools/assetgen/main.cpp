@@ -1,4 +1,5 @@
-// vorix-assetgen DATA_DIR: writes the whole Data folder the simulator reads.
+// vorix-assetgen DATA_DIR: writes the Data folder the simulator reads (the
+// starter scene.ini only where there is none: it then holds saved scenes).
 #include <cstdio>
 #include <string>
 #include <sys/stat.h>

@@ -1,7 +1,10 @@
 // The starter "Data/scene.ini": a handful of named scenes a new user can load
 // from the SCENE page. Each starts from the zero-zero (HOME) state and changes
 // only what makes the scene; the file is written exactly as the program
-// writes it (presets sorted by name, byte by byte).
+// writes it (presets sorted by name, byte by byte), and only where the Data
+// folder has none.
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -184,6 +187,11 @@ void append(std::string& out, const char* format, double value) {
 }  // namespace
 
 bool generateSceneIni(const std::string& dataDir) {
+    // The file holds the user's saved scenes once the simulator has run: a
+    // rebuild (which runs the generator again) must never replace it.
+    std::string path = dataDir + "/scene.ini";
+    struct stat st;
+    if (lstat(path.c_str(), &st) == 0) return true;
     std::string text = "\nWARNING: Do Not Edit ! May Cause Crash!\n";
     for (const Scene& s : starterScenes()) {
         float values[SceneValue::count] = {};
@@ -194,7 +202,6 @@ bool generateSceneIni(const std::string& dataDir) {
         for (float v : values) append(text, "%3.3f ", v);
     }
     text += "\n[END]\n";
-    std::string path = dataDir + "/scene.ini";
     if (!writeFileAtomic(path.c_str(), text.data(), text.size())) {
         std::fprintf(stderr, "vorix-assetgen: cannot write %s\n", path.c_str());
         return false;
