@@ -71,7 +71,10 @@ void renderFrame() {
     // 15. Bodies of the ejection, and the sounds of what they show.
     drawBodies(camera.eyePosition);
     updateRunSounds(runSoundFrame(simulation, bodyState, camera.eyePosition));
-    // 16. Overlay or the open menu.
+    // 16. Overlay or the open menu. It lies flat at the eye, where fog cannot
+    //     reach it; a software renderer would still pay for the fog of every
+    //     pixel it covers. The next frame's fog step turns fog on again.
+    glDisable(GL_FOG);
     drawOverlay();
     // 17. Playback clocks.
     updatePlaybackClocks(clocks, platTimeMs(), simulation.params, simulation.times);

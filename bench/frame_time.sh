@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# frame_time.sh [BUILD_DIR] [SECONDS] [hud|nohud]: frame times of the real simulator under a
+# frame_time.sh [BUILD_DIR] [SECONDS] [hud|nohud] [WIDTHxHEIGHT]: frame times of the real simulator under a
 # private Xvfb with Mesa's software renderer, driven with real keys through a
 # zero-zero ejection and a 450 kt (mode 2) one, in every camera mode. For each
 # run and mode it measures SECONDS (default 8) of frames, from one second after
@@ -7,12 +7,19 @@
 # frames per second and the processor time per frame (all threads, which holds
 # better than wall time on a busy machine). Target: median at most 16.7 ms.
 # With "nohud" the HUD text is hidden (Tab), which leaves the scene and the
-# frame-rate read-out: the scene's own share of the frame.
+# frame-rate read-out: the scene's own share of the frame. WIDTHxHEIGHT is the
+# screen's size (default 800x600); on a larger one the full-screen window
+# covers it and shows the 4:3 picture between black bars, as on a desktop.
 # A benchmark, not a test: it prints and succeeds whenever the program runs.
 set -u
 BUILD_DIR=$(cd "${1:-$(dirname "$0")/../build}" && pwd)
 SECONDS_PER_MODE=${2:-8}
 HUD=${3:-hud}
+SCREEN=${4:-800x600}
+case "$SCREEN" in
+    [0-9]*x[0-9]*) ;;
+    *) echo "screen size must read WIDTHxHEIGHT, e.g. 1920x1080"; exit 2 ;;
+esac
 HERE=$(cd "$(dirname "$0")" && pwd)
 WORK=$(mktemp -d)
 XVFB_PID="" APP_PID=""
@@ -27,7 +34,7 @@ trap cleanup EXIT
 cc -O2 -shared -fPIC -o "$WORK/frame_clock.so" "$HERE/frame_clock.c" -ldl || exit 1
 
 exec 9>"$WORK/display"
-Xvfb -displayfd 9 -screen 0 800x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+Xvfb -displayfd 9 -screen 0 "${SCREEN}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
 XVFB_PID=$!
 for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$WORK/display")"
@@ -89,4 +96,4 @@ while read -r run mode start end; do
     fps=$(awk -v n="$n" -v s="$start" -v e="$end" 'BEGIN {printf "%.1f", n / ((e - s) / 1e9)}')
     printf '%-12s %-15s %7d %9.2f %8.2f %7s %12.2f\n' "$run" "$mode" "$n" "$median" "$p95" "$fps" "$cpu"
 done <"$WORK/segments"
-echo "HUD: $HUD; load average during the run (1, 5, 15 min): $load; $(nproc) processors; target median 16.7 ms"
+echo "screen: $SCREEN; HUD: $HUD; load average during the run (1, 5, 15 min): $load; $(nproc) processors; target median 16.7 ms"

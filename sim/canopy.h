@@ -9,6 +9,21 @@
 
 constexpr int kCanopySampleCapacity = 40000;
 
+// A stored canopy position. It has no constructor of its own, so a record
+// made afresh for a new run leaves the samples as they are: every run writes
+// all the samples it has, and no reader looks past them.
+struct CanopyPoint {
+    float x, y, z;
+    CanopyPoint& operator=(const Vec3& v) {
+        x = v.x;
+        y = v.y;
+        z = v.z;
+        return *this;
+    }
+    operator Vec3() const { return Vec3(x, y, z); }
+    void zero() { x = y = z = 0.0f; }
+};
+
 struct CanopyBody {
     double delayS = 0.3;
     float massKg = 80.0f;
@@ -37,8 +52,10 @@ struct CanopyBody {
     Vec3 hinge;                       // hinge point relative to the fighter (from the model)
     Vec3 launchAnglesDeg;             // (about Y, about X, about Z): the canopy frame's turn
 
-    float pitchSamples[kCanopySampleCapacity] = {};
-    Vec3 positionSamples[kCanopySampleCapacity];
+    // Samples 0 .. stepCount - 1 (at most the capacity), all written by every
+    // launch; left as they are when the record is made afresh.
+    float pitchSamples[kCanopySampleCapacity];
+    CanopyPoint positionSamples[kCanopySampleCapacity];
 };
 
 struct CanopyLaunch {

@@ -10,9 +10,11 @@ constexpr int kPackSampleCapacity = 10001;
 
 struct ChutePack {
     // Positions relative to the fighter's start; index 0 and 1 are the start.
-    float x[kPackSampleCapacity] = {};
-    float y[kPackSampleCapacity] = {};
-    float z[kPackSampleCapacity] = {};
+    // Every run writes 0 .. lastIndex and readers stop there; the rest is
+    // left as it is when the record is made afresh.
+    float x[kPackSampleCapacity];
+    float y[kPackSampleCapacity];
+    float z[kPackSampleCapacity];
     int32_t lastIndex = 0;
     bool computed = false;
 };

@@ -10,12 +10,14 @@ constexpr int kEmptySeatSampleCapacity = 30001;
 
 struct EmptySeat {
     // Positions relative to the fighter's start; index 0 and 1 are the start.
-    float px[kEmptySeatSampleCapacity] = {};
-    float py[kEmptySeatSampleCapacity] = {};
-    float pz[kEmptySeatSampleCapacity] = {};
-    float vx[kEmptySeatSampleCapacity] = {};
-    float vy[kEmptySeatSampleCapacity] = {};
-    float vz[kEmptySeatSampleCapacity] = {};
+    // Every run writes 0 .. lastIndex and readers stop there; the rest is
+    // left as it is when the record is made afresh.
+    float px[kEmptySeatSampleCapacity];
+    float py[kEmptySeatSampleCapacity];
+    float pz[kEmptySeatSampleCapacity];
+    float vx[kEmptySeatSampleCapacity];
+    float vy[kEmptySeatSampleCapacity];
+    float vz[kEmptySeatSampleCapacity];
     int32_t lastIndex = 0;
     bool computed = false;       // false: the seat stayed with the pilot in this run
     bool landed = false;

@@ -53,8 +53,11 @@ void computeSeatTrajectory(Simulation& sim, double seconds, const float v0[3], c
     run = SeatRunSummary();
     run.apexHeightM = apex;
     sim.lineStretch = LineStretch();
+    // Until the tractor rocket fires the pack has its one sample at the origin;
+    // nothing of an earlier run's pack is left within reach of a reader.
     sim.pack.computed = false;
     sim.pack.lastIndex = 0;
+    sim.pack.x[0] = sim.pack.y[0] = sim.pack.z[0] = 0.0f;
 
     tr.px[1] = p0[0];
     tr.py[1] = p0[1];

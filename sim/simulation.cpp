@@ -1,5 +1,8 @@
 #include "sim/simulation.h"
 
+#include <new>
+#include <type_traits>
+
 #include "sim/playback.h"
 
 Trajectory trajectoryStore;
@@ -11,6 +14,17 @@ void fighterPositionAt(const FighterPlayback& f, double T, double out[3]) {
     out[1] = f.start[1] + f.velocity.y * T;
     out[2] = f.start[2] + f.velocity.z * T;
     if (f.applyG) out[2] -= 9.8 * T * T / 2.0;
+}
+
+void renewSimulation(Simulation& sim) {
+    static_assert(std::is_trivially_default_constructible_v<CanopyPoint>,
+                  "a canopy sample with a constructor of its own would be cleared at every renewal");
+    Trajectory* store = sim.trajectory;
+    sim.~Simulation();
+    // Default-initialised: every field takes its member initialiser; the
+    // sample arrays, which have none, keep their bytes.
+    new (&sim) Simulation;
+    sim.trajectory = store;
 }
 
 void setDefaults(Simulation& sim) {

@@ -60,6 +60,14 @@ extern Simulation simulation;
 // Start-up values of every record, the parachute models among them.
 void setDefaults(Simulation& sim);
 
+// Every record back to the value it has when made, as in a new process, for a
+// run that must not inherit anything from an earlier one. The sample stores
+// (canopy, pack, empty seat, and the seat/man store the record points to,
+// which it keeps) are left as they are rather than cleared: a run writes every
+// sample its readers reach, and they stop at the last one written. Clearing
+// them cost more than a short run.
+void renewSimulation(Simulation& sim);
+
 // The simulation part of the HOME key: stops the run, sets the zero-zero
 // values, recomputes the main parachute area and the derived values and
 // normalises the attitude.

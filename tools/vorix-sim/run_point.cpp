@@ -1,7 +1,6 @@
 #include "tools/vorix-sim/run_point.h"
 
 #include <initializer_list>
-#include <new>
 
 #include "sim/playback.h"
 #include "sim/run_analysis.h"
@@ -16,10 +15,7 @@ bool computeRun(Simulation& sim, RunAnalysis& analysis, SpinalSeries* series, co
                 const Assignments& extra, std::string& error) {
     // A fresh record, as in a new process: nothing of an earlier point's run
     // (event times a run keeps until it senses, for one) carries over.
-    Trajectory* store = sim.trajectory;
-    sim.~Simulation();
-    new (&sim) Simulation();
-    sim.trajectory = store;
+    renewSimulation(sim);
 
     setDefaults(sim);
     bool attitudeChanged = setup.home;
