@@ -81,7 +81,10 @@ CameraScene cameraSceneFor(Simulation& sim, const BodyState& bodies, const PolyM
     refreshSeatStartOffset(model, sim.attitude.pitchDeg, sim.attitude.rollDeg, sim.attitude.headingDeg, sim.geometry);
     Vec3 reference = model.partCount >= kPartFighter ? model.parts[kPartFighter].offset : Vec3();
     CameraScene s = cameraSceneFrom(sim, bodies, reference);
+    // Before a run the bodies stand at the fighter position (the body pass
+    // may not have been yet); during it where the body pass last drew them.
     Vec3 middle;
-    if (s.running && partMiddle(model, kPartPilot, middle)) s.pilotFigure = bodies.packagePoint + middle;
+    if (partMiddle(model, kPartPilot, middle))
+        s.pilotFigure = (s.running ? bodies.packagePoint : s.fighterPosition) + middle;
     return s;
 }

@@ -104,7 +104,8 @@ CameraView computeCameraView(CameraState& c, const CameraScene& s, uint32_t nowM
         case kCameraWatchFighter:
             return watchView(c, s, s.fighterPoint);
         case kCameraWatchPilot:
-            return watchView(c, s, s.pilotPoint);
+            // Before a run the pilot sits in the cockpit, metres off Q.
+            return watchView(c, s, s.running ? s.pilotPoint : s.pilotFigure);
         case kCameraOrbitPilot:
             return orbitPilotView(c, s);
         case kCameraOrbitFighter:

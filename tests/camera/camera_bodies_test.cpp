@@ -207,9 +207,11 @@ public:
         for (int n = 0; n < 3; ++n) {
             Projected p = frame(k.pilot);
             ASSERT_TRUE(p.inside()) << label << " before the run: " << where(p);
-            if (n == 0) std::printf("%s %s\n", label.c_str(), where(p).c_str());
         }
         eject();
+        if (run == Flight::Mode2) {
+            ASSERT_EQ(simulation.times.seqMode, 2) << label;
+        }
         for (double at : kMoments) {
             playTo(at, k.pilot);
             Projected p = frame(k.pilot);
@@ -219,7 +221,7 @@ public:
             p = frame(k.pilot);
             EXPECT_TRUE(p.inside()) << label << " pressed at " << simulation.clocks.flightTime << " s: " << where(p);
         }
-        // After the landing, and once the fly-by cameras have moved on again.
+        // After the landing, and after the fly-by cameras' 15 s wait, twice.
         int guard = 0;
         while (!bodyState.landed && ++guard < 200000) frame(k.pilot);
         ASSERT_TRUE(bodyState.landed) << label;

@@ -98,13 +98,17 @@ TEST(WatchCameras, FollowRidesAlongOtherwiseTheFreeCameraTurnsToTheBody) {
     v = computeCameraView(c, s, 0, fixedDraw);
     expectVec(v.target, 11, -40, 130);
 
-    // No run: without follow the free camera still turns to the body (the
-    // scene's points then stand where the fighter and its seat wait); with
-    // follow the eye is carried by the fighter position.
+    // No run: without follow the free camera still turns to the body, the
+    // pilot figure in the cockpit or the fighter; with follow the eye is
+    // carried by the fighter position.
     s.running = false;
     v = computeCameraView(c, s, 0, fixedDraw);
     expectVec(v.eye, -57, 0, 6);
-    expectVec(v.target, 11, -40, 130);
+    expectVec(v.target, 11, -36, 132);
+    c.cameraMode = kCameraWatchFighter;
+    v = computeCameraView(c, s, 0, fixedDraw);
+    expectVec(v.target, 10, -79, 101);
+    c.cameraMode = kCameraWatchPilot;
     c.watchFollow = true;
     c.cameraMode = kCameraWatchFighter;
     v = computeCameraView(c, s, 0, fixedDraw);

@@ -32,9 +32,8 @@ void edgeStrip(Canvas& c, const Rgba& band, const Rgba& edge) {
 // the left screen edge (drawn from x -759 to 41, after the HUD lines): over
 // the HUD's bottom band (the last 80 units) it narrows to its first 6 units,
 // so the lines that start at x 10 show whole through it. The open panel shows
-// the same cut as the foot of its EXIT strip; the strip's edge line follows
-// the cut.
-void cutHudNotch(Canvas& c, const Rgba& edge) {
+// the same cut as the foot of its EXIT strip.
+void cutHudNotch(Canvas& c) {
     const float x0 = 765 * screenToBk, y0 = 520 * 512.0f / 600.0f, r = 5.0f;
     for (int y = static_cast<int>(y0); y < c.height(); ++y)
         for (int x = static_cast<int>(x0); x < c.width(); ++x) {
@@ -49,15 +48,6 @@ void cutHudNotch(Canvas& c, const Rgba& edge) {
                 }
             c.at(x, y).a *= 1.0f - inside / 16.0f;
         }
-    std::vector<Point> outline;
-    const float ex = x0 - 0.8f, ey = y0 - 0.8f, er = r + 0.8f;
-    outline.push_back({ex, static_cast<float>(c.height())});
-    for (int k = 0; k <= 8; ++k) {
-        float a = pi + k * (pi / 2) / 8;  // from the left side up to the top
-        outline.push_back({ex + er + er * std::cos(a), ey + er + er * std::sin(a)});
-    }
-    outline.push_back({static_cast<float>(c.width()), ey});
-    c.polyline(outline, 1.2f, edge);
 }
 
 Canvas blueprintBackground() {
@@ -107,7 +97,7 @@ Canvas graphiteBackground() {
     // Thin orange accent line under where the tab strip sits.
     c.fillRect(0, 50 * 512.0f / 600.0f, 758 * screenToBk, 51.5f * 512.0f / 600.0f, rgb(0.9f, 0.5f, 0.1f, 0.6f));
     edgeStrip(c, rgb(0.28f, 0.2f, 0.12f), rgb(0.95f, 0.55f, 0.15f));
-    cutHudNotch(c, rgb(0.95f, 0.55f, 0.15f));
+    cutHudNotch(c);
     return c;
 }
 
