@@ -30,8 +30,9 @@ bool createMainWindow(const char* title, int width, int height, bool fullScreen)
         platShowCursor(false);
     }
     if (!platCreateWindow(kWindowClassName, title, width, height, fullScreen)) return false;
-    // Full screen: the pointer becomes relative motion and a cursor of our own
-    // on the virtual screen, so motion keeps coming at the screen's edges.
+    // Full screen: the pointer is held so that motion keeps coming at the
+    // screen's edges; messages then carry its place in window pixels, or a
+    // cursor of the platform's own on the virtual screen.
     app.virtualPointer = fullScreen && platUseVirtualPointer(kVirtualScreenWidth, kVirtualScreenHeight);
     int w = width, h = height;
     platGetClientSize(&w, &h);
@@ -66,6 +67,8 @@ static void loadPerspective(float aspect) {
 void resizeViewport(int width, int height) {
     if (height == 0) height = 1;
     picture = pictureAreaFor(app.fullScreen, width, height);
+    // A held pointer stops at the picture's edges, not in the bars.
+    platSetPointerArea(picture.x, height - (picture.y + picture.height), picture.width, picture.height);
     if (!platHasGlContext()) return;
     glViewport(picture.x, picture.y, picture.width, picture.height);
     // The full-screen picture is 4:3 whatever the desktop's shape.

@@ -29,6 +29,24 @@ void pilotAt(const Simulation& sim, const BodyState& bodies, Vec3& displacement,
     }
 }
 
+// The middle of a part's drawn vertices, relative to where the part is drawn.
+bool partMiddle(const PolyModel& m, int part, Vec3& middle) {
+    int first, last;
+    if (!partSlotRange(m, part, &first, &last)) return false;
+    double sum[3] = {0, 0, 0};
+    int n = 0;
+    for (int i = first; i <= last; ++i) {
+        if (!isVertexKind(m.slotKind[i])) continue;
+        sum[0] += m.drawPos[i].x;
+        sum[1] += m.drawPos[i].y;
+        sum[2] += m.drawPos[i].z;
+        ++n;
+    }
+    if (n == 0) return false;
+    middle = Vec3((float)(sum[0] / n), (float)(sum[1] / n), (float)(sum[2] / n));
+    return true;
+}
+
 }  // namespace
 
 CameraScene cameraSceneFrom(const Simulation& sim, const BodyState& bodies, const Vec3& referenceOffset) {
@@ -55,11 +73,18 @@ CameraScene cameraSceneFrom(const Simulation& sim, const BodyState& bodies, cons
     // Until the seat moves it rides in the fighter.
     s.pilotPoint = s.seatMoving ? s.pilotDisplacement + s.fighterPosition + s.seatStart
                                 : s.fighterDrift + s.fighterPosition + s.seatStart;
+    s.pilotFigure = s.pilotPoint;
     return s;
 }
 
 CameraScene cameraSceneFor(Simulation& sim, const BodyState& bodies, const PolyModel& model) {
     refreshSeatStartOffset(model, sim.attitude.pitchDeg, sim.attitude.rollDeg, sim.attitude.headingDeg, sim.geometry);
     Vec3 reference = model.partCount >= kPartFighter ? model.parts[kPartFighter].offset : Vec3();
-    return cameraSceneFrom(sim, bodies, reference);
+    CameraScene s = cameraSceneFrom(sim, bodies, reference);
+    // Before a run the bodies stand at the fighter position (the body pass
+    // may not have been yet); during it where the body pass last drew them.
+    Vec3 middle;
+    if (partMiddle(model, kPartPilot, middle))
+        s.pilotFigure = (s.running ? bodies.packagePoint : s.fighterPosition) + middle;
+    return s;
 }

@@ -24,6 +24,12 @@ struct CameraScene {
     Vec3 pilotDisplacement;      // D: the pilot relative to the fighter's start
     Vec3 pilotVelocity;          // trajectory velocity at D's sample
     Vec3 pilotPoint;             // Q: where the pilot is in the world
+    // The middle of the pilot figure: in the cockpit before a run, during it
+    // where the body pass last drew it. Q is the package's reference point,
+    // which lies some metres off the figure (the cockpit offset is part of
+    // the figure's own shape): near enough to tell at a close pass. Q itself
+    // while no model gives the figure.
+    Vec3 pilotFigure;
     float catapultPhaseTimeS = 0.0f;
     float seatTimeS = 0.0f;
 };
@@ -34,5 +40,6 @@ CameraScene cameraSceneFrom(const Simulation& sim, const BodyState& bodies,
 
 // The same from the records as they stand: refreshes the seat-start offset
 // for the fighter's attitude first, and takes the reference offset from the
-// fighter's model part (none while no model is loaded).
+// fighter's model part (none while no model is loaded) and the pilot figure
+// from the model's pilot part where the bodies last stood.
 CameraScene cameraSceneFor(Simulation& sim, const BodyState& bodies, const PolyModel& model);

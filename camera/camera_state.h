@@ -22,11 +22,16 @@ enum CameraMode : int {
 constexpr int kCameraModeMin = 0;
 constexpr int kCameraModeMax = 6;
 
+// Where an orbit camera starts: 60 degrees from straight above, so it looks
+// down on its body from the side. (Straight below put the eye on the 1.8 m
+// floor under the body, looking up past it at the sky.)
+constexpr float kOrbitStartElevationDeg = 60.0f;
+
 // A camera circling a body under mouse control. Elevation 0 is straight above
 // the centre.
 struct OrbitCamera {
     float azimuth = 270.0f;    // degrees
-    float elevation = 180.0f;  // degrees
+    float elevation = kOrbitStartElevationDeg;  // degrees
     float distance = 50.0f;    // metres
     Vec3 eye;
     Vec3 centre;

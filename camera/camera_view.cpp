@@ -17,14 +17,15 @@ CameraView lookFrom(const Vec3& eye, const Vec3& target) {
 }
 
 // Watch cameras: with follow the free camera rides along with the body and
-// keeps its own direction; without it the free camera turns to the body.
+// keeps its own direction; without it the free camera turns to the body,
+// before a run too (the free camera's own direction may miss a fighter high
+// up, and the key would show nothing of what it is named after).
 CameraView watchView(const CameraState& c, const CameraScene& s, const Vec3& body) {
-    if (s.running) {
-        if (c.watchFollow) return lookFrom(c.freeCameraPosition + body, c.lookTarget);
-        return lookFrom(c.freeCameraPosition, body);
+    if (c.watchFollow) {
+        if (s.running) return lookFrom(c.freeCameraPosition + body, c.lookTarget);
+        return lookFrom(c.freeCameraPosition + s.fighterPosition, c.lookTarget);
     }
-    if (c.watchFollow) return lookFrom(c.freeCameraPosition + s.fighterPosition, c.lookTarget);
-    return freeCameraView(c);
+    return lookFrom(c.freeCameraPosition, body);
 }
 
 CameraView orbitPilotView(const CameraState& c, const CameraScene& s) {
@@ -82,7 +83,8 @@ CameraView pilotFlybyView(FlybyCamera& f, const CameraScene& s, uint32_t nowMs, 
     if (!s.running) {
         f.target = s.fighterPosition;
     } else {
-        f.target = s.pilotPoint;
+        // At a close pass the figure itself must stay in the picture.
+        f.target = s.pilotFigure;
         f.targetVelocity = s.pilotVelocity;
         if (flybyDue(f, nowMs)) {
             int a1 = randomDraw(), a2 = randomDraw();
@@ -102,7 +104,8 @@ CameraView computeCameraView(CameraState& c, const CameraScene& s, uint32_t nowM
         case kCameraWatchFighter:
             return watchView(c, s, s.fighterPoint);
         case kCameraWatchPilot:
-            return watchView(c, s, s.pilotPoint);
+            // Before a run the pilot sits in the cockpit, metres off Q.
+            return watchView(c, s, s.running ? s.pilotPoint : s.pilotFigure);
         case kCameraOrbitPilot:
             return orbitPilotView(c, s);
         case kCameraOrbitFighter:

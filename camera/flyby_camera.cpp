@@ -11,8 +11,13 @@ void placeFlyby(FlybyCamera& f, const Vec3& target, const Vec3& velocity, uint32
     f.targetVelocity = velocity;
     Vec3 offset((float)(f.radius * std::sin(a1) * std::sin(a2)), (float)(f.radius * -std::cos(a1) * std::sin(a2)),
                 (float)(f.radius * std::cos(a2)));
+    const Vec3 lead = velocity * f.leadTime;
+    // A point under the ground would only be lifted to the floor, which can
+    // leave the eye right beside (or inside) a body near the ground; the
+    // point above it keeps the eye a radius away.
+    if (target.z + offset.z + lead.z < kFlybyEyeFloorM) offset.z = std::fabs(offset.z);
     f.placementPoint = target + offset;
-    f.eye = f.placementPoint + velocity * f.leadTime;
+    f.eye = f.placementPoint + lead;
     if (f.eye.z < kFlybyEyeFloorM) f.eye.z = kFlybyEyeFloorM;
 }
 

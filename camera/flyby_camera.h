@@ -13,7 +13,8 @@ constexpr uint32_t kFlybyMaxWaitMs = 15000;
 
 // Places the eye around target: random whole angles a1 = random1 mod 360 and
 // a2 = random2 mod 360 (degrees) on a sphere of the camera's radius, moved
-// ahead by velocity x lead time, never below 3 m.
+// ahead by velocity x lead time, never below 3 m. A point that would put the
+// eye below 3 m is taken from the upper half of the sphere instead.
 void placeFlyby(FlybyCamera& f, const Vec3& target, const Vec3& velocity, uint32_t nowMs, int random1,
                 int random2);
 

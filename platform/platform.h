@@ -30,11 +30,19 @@ bool platCreateWindow(const char* className, const char* title, int width, int h
                       bool fullScreen);
 void platDestroyWindow();
 // Full screen: holds the system pointer and reports it as relative motion,
-// so motion keeps coming at the screen's edges; mouse messages then carry a
-// cursor of the platform's own on a virtual screen of the given size (from
-// its top-left corner, one pixel per count, clamped to the screen). False when the
-// window system cannot do it (messages carry window pixels then).
+// so motion keeps coming at the screen's edges. Where the window system tells
+// where its pointer is, mouse messages carry that place in window pixels
+// (whatever the device: mouse, tablet, touch screen, a virtual machine's or a
+// remote desktop's pointer), kept inside the pointer area; the answer is then
+// false, as it is when the pointer cannot be held at all. Elsewhere the answer
+// is true and mouse messages carry a cursor of the platform's own on a
+// virtual screen of the given size (from its top-left corner, one pixel per
+// count, clamped to the screen).
 bool platUseVirtualPointer(int virtualWidth, int virtualHeight);
+// Where a held pointer may go, in window pixels from the top-left: the
+// picture, so that it stops at the picture's edges (the whole window until
+// set).
+void platSetPointerArea(int x, int y, int width, int height);
 void platGetClientSize(int* width, int* height);
 void platShowCursor(bool show);
 

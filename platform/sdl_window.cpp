@@ -1,6 +1,7 @@
 // Window, display mode, GL context, message queue, clock, message boxes and the
-// polled mouse device, over SDL2.
+// polled mouse device, over SDL2 (and Xlib for the place of the pointer).
 #include <SDL.h>
+#include <SDL_syswm.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,11 +26,20 @@ struct SdlWindowState {
     // Mouse device: motion and wheel gathered from events between polls.
     bool mouseOpen = false;
     int pendingRelX = 0, pendingRelY = 0, pendingWheel = 0;
-    // Virtual pointer (full screen): the system pointer is held in relative
-    // mode and the cursor is ours, moved by the motion and kept on the screen.
+    // Full screen holds the system pointer in relative mode, so that motion
+    // keeps coming at the screen's edges. Where the X server can be asked,
+    // the cursor is its pointer, read once a frame and at every button
+    // (trackedPointer); elsewhere it is a cursor of our own on the virtual
+    // screen, moved by the motion and kept on it (virtualPointer).
     bool virtualPointer = false;
     int virtualWidth = 0, virtualHeight = 0;
     int pointerX = 0, pointerY = 0;
+    bool trackedPointer = false;
+    bool pointerKnown = false;
+    bool pointerReadThisFrame = false;
+    int areaX = 0, areaY = 0, areaWidth = 0, areaHeight = 0;  // where the pointer may go
+    bool buttonWaiting = false;  // a button message held back behind the move to its place
+    WindowMessage waitingButton{};
     // Shift and Ctrl as they stood when the last key message happened: the
     // queue may already hold their release when that message is handled.
     bool keyModKnown = false;
@@ -48,8 +58,82 @@ void moveVirtualPointer(int dx, int dy) {
 }
 
 intptr_t pointerParam(int windowX, int windowY) {
-    if (sdl.virtualPointer) return makeLParam(sdl.pointerX, sdl.pointerY);
+    if (sdl.virtualPointer || sdl.trackedPointer) return makeLParam(sdl.pointerX, sdl.pointerY);
     return makeLParam(windowX, windowY);
+}
+
+// ---- the X server's pointer ---------------------------------------------------
+// In relative mode SDL reports only motion, and an absolute device (tablet,
+// touch screen, a virtual machine's or a remote desktop's pointer, xdotool's
+// mousemove) may send none at all, while the X server still moves its
+// pointer to where the device points. So the cursor is read from the server:
+// it follows every kind of device (a mouse with the desktop's acceleration)
+// and stops at the edges of the pointer area, where the relative motion goes
+// on turning the free camera. Reading it is one round trip, done once a
+// frame and before a button.
+
+#if defined(VORIX_HAVE_X11) && defined(SDL_VIDEO_DRIVER_X11)
+struct XPointerSource {
+    Display* display = nullptr;
+    ::Window window = 0;
+} xPointer;
+
+bool openPointerSource() {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(sdl.window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+    xPointer.display = info.info.x11.display;
+    xPointer.window = info.info.x11.window;
+    return xPointer.display != nullptr;
+}
+
+// The pointer in window pixels; false when it is on another screen.
+bool readPointer(int* x, int* y) {
+    ::Window root, child;
+    int rootX, rootY, winX, winY;
+    unsigned int mask;
+    if (!XQueryPointer(xPointer.display, xPointer.window, &root, &child, &rootX, &rootY, &winX, &winY, &mask))
+        return false;
+    *x = winX;
+    *y = winY;
+    return true;
+}
+
+void warpPointer(int x, int y) {
+    XWarpPointer(xPointer.display, None, xPointer.window, 0, 0, 0, 0, x, y);
+    XFlush(xPointer.display);
+}
+#else
+bool openPointerSource() { return false; }
+bool readPointer(int*, int*) { return false; }
+void warpPointer(int, int) {}
+#endif
+
+// Reads the server's pointer; a pointer past the area is put back on its
+// edge (only while the window has the input, not to take it from another
+// window). True when the cursor moved.
+bool refreshTrackedPointer() {
+    int x, y;
+    if (!readPointer(&x, &y)) return false;
+    if (sdl.areaWidth > 0 && sdl.areaHeight > 0) {
+        const int cx = clampInt(x, sdl.areaX, sdl.areaX + sdl.areaWidth - 1);
+        const int cy = clampInt(y, sdl.areaY, sdl.areaY + sdl.areaHeight - 1);
+        const bool focused = (SDL_GetWindowFlags(sdl.window) & SDL_WINDOW_INPUT_FOCUS) != 0;
+        if ((cx != x || cy != y) && focused) warpPointer(cx, cy);
+        x = cx;
+        y = cy;
+    }
+    if (sdl.pointerKnown && x == sdl.pointerX && y == sdl.pointerY) return false;
+    sdl.pointerKnown = true;
+    sdl.pointerX = x;
+    sdl.pointerY = y;
+    return true;
+}
+
+void pointerMoveMessage(WindowMessage* msg) {
+    *msg = WindowMessage{};
+    msg->message = WM_MOUSEMOVE;
+    msg->lParam = makeLParam(sdl.pointerX, sdl.pointerY);
 }
 
 void setError(const char* what) {
@@ -90,6 +174,8 @@ bool translate(const SDL_Event& e, WindowMessage* msg) {
         case SDL_MOUSEMOTION:
             sdl.pendingRelX += e.motion.xrel;
             sdl.pendingRelY += e.motion.yrel;
+            // The server's pointer is read at the end of the queue instead.
+            if (sdl.trackedPointer) return false;
             if (sdl.virtualPointer) moveVirtualPointer(e.motion.xrel, e.motion.yrel);
             msg->message = WM_MOUSEMOVE;
             msg->lParam = pointerParam(e.motion.x, e.motion.y);
@@ -214,7 +300,16 @@ bool platCreateWindow(const char* className, const char* title, int width, int h
 
 bool platUseVirtualPointer(int virtualWidth, int virtualHeight) {
     if (!sdl.window || virtualWidth <= 0 || virtualHeight <= 0) return false;
+    // Held to the whole window, not its centre (newer SDL's default), so the
+    // server's pointer can still go where a device points.
+    SDL_SetHint("SDL_MOUSE_RELATIVE_MODE_CENTER", "0");
     if (SDL_SetRelativeMouseMode(SDL_TRUE) != 0) return false;
+    if (openPointerSource()) {
+        // The first read reports where the pointer stands as a move.
+        sdl.trackedPointer = true;
+        sdl.pointerKnown = false;
+        return false;  // messages carry window pixels
+    }
     sdl.virtualPointer = true;
     sdl.virtualWidth = virtualWidth;
     sdl.virtualHeight = virtualHeight;
@@ -224,9 +319,17 @@ bool platUseVirtualPointer(int virtualWidth, int virtualHeight) {
     return true;
 }
 
+void platSetPointerArea(int x, int y, int width, int height) {
+    sdl.areaX = x;
+    sdl.areaY = y;
+    sdl.areaWidth = width > 0 ? width : 0;
+    sdl.areaHeight = height > 0 ? height : 0;
+}
+
 void platDestroyWindow() {
-    if (sdl.virtualPointer) SDL_SetRelativeMouseMode(SDL_FALSE);
+    if (sdl.virtualPointer || sdl.trackedPointer) SDL_SetRelativeMouseMode(SDL_FALSE);
     sdl.virtualPointer = false;
+    sdl.trackedPointer = false;
     if (sdl.window) SDL_DestroyWindow(sdl.window);
     sdl.window = nullptr;
 }
@@ -275,10 +378,31 @@ bool platPeekMessage(WindowMessage* msg) {
         return true;
     }
     if (!sdl.videoStarted) return false;
+    if (sdl.buttonWaiting) {
+        sdl.buttonWaiting = false;
+        *msg = sdl.waitingButton;
+        return true;
+    }
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
+        const bool button = e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP;
+        // A button acts where the pointer is now: a move there comes first.
+        if (button && sdl.trackedPointer && refreshTrackedPointer()) {
+            sdl.buttonWaiting = translate(e, &sdl.waitingButton);
+            pointerMoveMessage(msg);
+            return true;
+        }
         if (translate(e, msg)) return true;
     }
+    // Once a frame, when the queue is empty: where the pointer went.
+    if (sdl.trackedPointer && !sdl.pointerReadThisFrame) {
+        sdl.pointerReadThisFrame = true;
+        if (refreshTrackedPointer()) {
+            pointerMoveMessage(msg);
+            return true;
+        }
+    }
+    sdl.pointerReadThisFrame = false;
     return false;
 }
 

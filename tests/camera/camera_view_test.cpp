@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "camera/camera_scene.h"
 #include "camera/camera_state.h"
 #include "camera/camera_view.h"
@@ -68,6 +70,7 @@ CameraScene runningScene() {
     s.fighterPoint = Vec3(10, -79, 101);
     s.pilotDisplacement = Vec3(1, -60, 30);
     s.pilotPoint = Vec3(11, -40, 130);
+    s.pilotFigure = Vec3(11, -36, 132);  // the figure lies off the package's reference point
     s.pilotVelocity = Vec3(0, -10, 5);
     return s;
 }
@@ -95,12 +98,17 @@ TEST(WatchCameras, FollowRidesAlongOtherwiseTheFreeCameraTurnsToTheBody) {
     v = computeCameraView(c, s, 0, fixedDraw);
     expectVec(v.target, 11, -40, 130);
 
-    // No run: without follow the watch camera is the plain free camera; with
-    // it the eye is carried by the fighter position.
+    // No run: without follow the free camera still turns to the body, the
+    // pilot figure in the cockpit or the fighter; with follow the eye is
+    // carried by the fighter position.
     s.running = false;
     v = computeCameraView(c, s, 0, fixedDraw);
     expectVec(v.eye, -57, 0, 6);
-    EXPECT_FLOAT_EQ(v.target.y, c.lookTarget.y);
+    expectVec(v.target, 11, -36, 132);
+    c.cameraMode = kCameraWatchFighter;
+    v = computeCameraView(c, s, 0, fixedDraw);
+    expectVec(v.target, 10, -79, 101);
+    c.cameraMode = kCameraWatchPilot;
     c.watchFollow = true;
     c.cameraMode = kCameraWatchFighter;
     v = computeCameraView(c, s, 0, fixedDraw);
@@ -122,16 +130,22 @@ TEST(OrbitCameras, OffsetFromAzimuthAndElevationWithTheirFloors) {
     updateOrbit(o, still, Vec3(0, 0, 10), false);
     expectVec(o.eye, 0, 0, 60);
 
-    // Start-up angles put the eye straight below: lifted to 1.8 m.
+    // Start-up angles look down on the centre from the -x side, 30 degrees
+    // above the horizontal.
     OrbitCamera start;
     updateOrbit(start, still, Vec3(0, 0, 5), false);
-    expectVec(start.eye, 0, 0, 1.8f);
+    expectVec(start.eye, -50 * std::sin(60 * 0.017453292), 0, 5 + 25);
+    // An eye straight below is lifted to 1.8 m.
+    OrbitCamera below = start;
+    below.elevation = 180.0f;
+    updateOrbit(below, still, Vec3(0, 0, 5), false);
+    expectVec(below.eye, 0, 0, 1.8f);
     // The fighter's centre under the ground comes up to 1 m; the pilot's stays.
-    updateOrbit(start, still, Vec3(0, 0, -3), true);
-    EXPECT_FLOAT_EQ(start.centre.z, 1.0f);
-    EXPECT_FLOAT_EQ(start.eye.z, 1.8f);
-    updateOrbit(start, still, Vec3(0, 0, -3), false);
-    EXPECT_FLOAT_EQ(start.centre.z, -3.0f);
+    updateOrbit(below, still, Vec3(0, 0, -3), true);
+    EXPECT_FLOAT_EQ(below.centre.z, 1.0f);
+    EXPECT_FLOAT_EQ(below.eye.z, 1.8f);
+    updateOrbit(below, still, Vec3(0, 0, -3), false);
+    EXPECT_FLOAT_EQ(below.centre.z, -3.0f);
 }
 
 TEST(OrbitCameras, MouseDeviceTurnsAndZooms) {
@@ -145,7 +159,7 @@ TEST(OrbitCameras, MouseDeviceTurnsAndZooms) {
     updateOrbit(o, m, Vec3(), false);
     EXPECT_FLOAT_EQ(o.distance, 170.0f);
     EXPECT_FLOAT_EQ(o.azimuth, 272.0f);
-    EXPECT_FLOAT_EQ(o.elevation, 179.0f);
+    EXPECT_FLOAT_EQ(o.elevation, 59.0f);
 
     // A left drag zooms with the vertical motion and leaves the angles.
     m.leftDragging = true;
@@ -214,8 +228,15 @@ TEST(FlybyCameras, PlacementAheadOfTheBodyAndNeverBelowThreeMetres) {
     expectVec(f.eye, 50, -100, 100);
     EXPECT_EQ(f.placementTimeMs, 1000u);
 
-    // a2 = 180 puts the point 50 m below a target on the ground.
+    // a2 = 180 would put the point 50 m below a target on the ground: it is
+    // taken above instead, not lifted to the floor beside the body.
     placeFlyby(f, Vec3(0, 0, 0), Vec3(), 1000, 0, 180);
+    EXPECT_FLOAT_EQ(f.eye.z, 50.0f);
+    // Under a body high enough the point stays below it.
+    placeFlyby(f, Vec3(0, 0, 100), Vec3(), 1000, 0, 180);
+    EXPECT_FLOAT_EQ(f.eye.z, 50.0f);
+    // A lead that carries the eye under the ground still stops at 3 m.
+    placeFlyby(f, Vec3(0, 0, 10), Vec3(0, 0, -20), 1000, 90, 90);
     EXPECT_FLOAT_EQ(f.eye.z, 3.0f);
     // Random draws above 359 wrap.
     placeFlyby(f, Vec3(0, 0, 100), Vec3(), 1000, 450, 450);
@@ -264,11 +285,12 @@ TEST(FlybyCameras, ViewsPlaceAgainDuringARunOnly) {
     expectVec(v.target, 10, -79, 101);
     expectVec(v.eye, 60, -204, 101);  // +x by 50, then 2.5 s at 50 m/s
 
-    // The pilot fly-by takes the pilot's speed for its next lead time.
+    // The pilot fly-by looks at the pilot figure, and takes the pilot's speed
+    // for its next lead time.
     c.cameraMode = kCameraPilotFlyby;
     c.pilotFlyby.placementTimeMs = 0;
     v = computeCameraView(c, s, 100000, fixedDraw);
-    expectVec(v.target, 11, -40, 130);
+    expectVec(v.target, 11, -36, 132);
     EXPECT_NEAR(c.pilotFlyby.leadTime, pilotFlybyLeadTime(Vec3(0, -10, 5).length()), 1e-6f);
     EXPECT_NEAR(pilotFlybyLeadTime(0.0f), 2.8f, 1e-6f);
     EXPECT_NEAR(pilotFlybyLeadTime(600.0f / 1.944f), 0.8f, 1e-5f);

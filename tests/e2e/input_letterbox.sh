@@ -1,6 +1,6 @@
 # The default start on a 1920x1080 screen: full screen at the desktop's size
-# with the 4:3 picture between black bars; the pointer goes where relative
-# motion puts it on the 800x600 virtual screen, where a click reaches the
+# with the 4:3 picture between black bars; the pointer goes where it points
+# through the bars onto the 800x600 virtual screen, where a click reaches the
 # camera-mode spinner and a double click starts a run.
 source "$(dirname "$0")/common.bash"
 source "$(dirname "$0")/picture.bash"

@@ -37,11 +37,19 @@ region_mean() { convert "$1" -crop "$(vgeom "$2" "$3" "$4" "$5")" +repage -color
 # screen_max SHOT GEOMETRY: brightest value 0..1 inside a screen rectangle.
 screen_max() { convert "$1" -crop "$2" +repage -colorspace gray -format '%[fx:maxima]' info:; }
 
-# A move of the pointer by (dx, dy) counts; the virtual pointer moves by as
-# much, clamped to the screen. home_pointer pins it at (0, 0).
+# pointer_by DX DY: a relative move of the pointer by (dx, dy) counts, as a
+# mouse makes it: screen pixels, stopped at the picture's edges, where the
+# motion goes on turning the free camera. home_pointer pushes it into the
+# picture's top-left corner.
 pointer_by() { xdotool mousemove_relative -- "$1" "$2"; sleep 0.15; }
 home_pointer() { pointer_by -3000 -3000; }
-pointer_to() { home_pointer; pointer_by "$1" "$2"; }
+# pointer_to X Y: the pointer to (x, y) of the virtual screen, as an absolute
+# device (tablet, touch screen, remote desktop) puts it: the screen position
+# of that point of the picture.
+pointer_to() {
+    xdotool mousemove "$((PIC_X + ($1 * PIC_W + 799) / 800))" "$((PIC_Y + ($2 * PIC_H + 599) / 600))"
+    sleep 0.15
+}
 
 # same / changed A B "X Y W H": a virtual region looks alike in two shots, or
 # clearly different (a few pixels of drifting clouds are alike).

@@ -298,4 +298,29 @@ TEST_F(GeneratedPictures, SeatSurfacesAndMenuPicturesCarryOpaqueAlpha) {
     }
 }
 
+// With the menu closed bk3 is drawn from x -759 to 41 after the HUD lines:
+// its strip must carry the MENU letters at the top and stay clear of the
+// lines that start at x 10 in the bottom band (the last 80 units).
+TEST_F(GeneratedPictures, MenuStripLeavesTheHudLinesClear) {
+    Picture p = loadTga("bk3.tga");
+    ASSERT_EQ(p.bytesPerPixel, 4);
+    // Screen units of the closed strip to the picture's column and stored row.
+    auto alphaAt = [&](int sx, int sy) {
+        int x = std::min(p.width - 1, (int)((sx + 759) * p.width / 800.0f));
+        int row = p.height - 1 - std::min(p.height - 1, (int)(sy * p.height / 600.0f));
+        return p.alpha(x, row);
+    };
+    float letters = 1.0f, band = 1.0f, overLines = 0.0f;
+    for (int sy = 0; sy < 600; ++sy)
+        for (int sx = 0; sx <= 40; ++sx) {
+            const float a = alphaAt(sx, sy);
+            if (sy <= 103 && sx <= 37) letters = std::min(letters, a);  // the strip that opens the menu
+            if (sy >= 522 && sx <= 4) band = std::min(band, a);
+            if (sy >= 528 && sx >= 9) overLines = std::max(overLines, a);  // the MODE line's top and below
+        }
+    EXPECT_GT(letters, 0.9f);
+    EXPECT_GT(band, 0.9f);
+    EXPECT_LT(overLines, 0.05f);
+}
+
 }  // namespace

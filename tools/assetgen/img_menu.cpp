@@ -28,6 +28,28 @@ void edgeStrip(Canvas& c, const Rgba& band, const Rgba& edge) {
     c.fillRect(x0 - 1.5f, 0, x0 + 0.5f, static_cast<float>(c.height()), edge);
 }
 
+// While the menu is closed the right-hand strip of bk3 is the MENU strip at
+// the left screen edge (drawn from x -759 to 41, after the HUD lines): over
+// the HUD's bottom band (the last 80 units) it narrows to its first 6 units,
+// so the lines that start at x 10 show whole through it. The open panel shows
+// the same cut as the foot of its EXIT strip.
+void cutHudNotch(Canvas& c) {
+    const float x0 = 765 * screenToBk, y0 = 520 * 512.0f / 600.0f, r = 5.0f;
+    for (int y = static_cast<int>(y0); y < c.height(); ++y)
+        for (int x = static_cast<int>(x0); x < c.width(); ++x) {
+            int inside = 0;
+            for (int sy = 0; sy < 4; ++sy)
+                for (int sx = 0; sx < 4; ++sx) {
+                    float px = x + (sx + 0.5f) / 4, py = y + (sy + 0.5f) / 4;
+                    if (px < x0 || py < y0) continue;
+                    float dx = x0 + r - px, dy = y0 + r - py;
+                    if (dx > 0 && dy > 0 && dx * dx + dy * dy > r * r) continue;  // the rounded corner
+                    ++inside;
+                }
+            c.at(x, y).a *= 1.0f - inside / 16.0f;
+        }
+}
+
 Canvas blueprintBackground() {
     const int n = 512;
     Canvas c(n, n);
@@ -75,6 +97,7 @@ Canvas graphiteBackground() {
     // Thin orange accent line under where the tab strip sits.
     c.fillRect(0, 50 * 512.0f / 600.0f, 758 * screenToBk, 51.5f * 512.0f / 600.0f, rgb(0.9f, 0.5f, 0.1f, 0.6f));
     edgeStrip(c, rgb(0.28f, 0.2f, 0.12f), rgb(0.95f, 0.55f, 0.15f));
+    cutHudNotch(c);
     return c;
 }
 

@@ -21,7 +21,7 @@ namespace {
 constexpr double kRadPerDeg = 0.017453292;
 
 struct OrbitSetting {
-    float distance = 50.0f, azimuth = 270.0f, elevation = 180.0f;  // start-up
+    float distance = 50.0f, azimuth = 270.0f, elevation = 60.0f;  // start-up (looking down on the body)
 };
 
 struct Scene {
