@@ -111,6 +111,15 @@ TEST_F(StarterScenes, FileHasTheProgramsFraming) {
     EXPECT_EQ(text.compare(text.size() - tail.size(), tail.size(), tail), 0);
 }
 
+// The starter file byte for byte as recorded: a change to how the values are
+// gathered must not change what a new user's file holds. A deliberate change
+// of a starter scene records the new file here.
+TEST_F(StarterScenes, FileIsTheRecordedOne) {
+    const std::string recorded = readText(std::string(VORIX_SOURCE_DIR) + "/tests/sound/starter_scene.ini");
+    ASSERT_FALSE(recorded.empty());
+    EXPECT_EQ(text, recorded);
+}
+
 TEST_F(StarterScenes, PresetsAreSortedByteWiseWithSeventyValuesEach) {
     ASSERT_GE(presets.size(), 4u);
     ASSERT_LE(presets.size(), 100u);
