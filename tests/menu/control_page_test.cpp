@@ -121,6 +121,29 @@ TEST_F(ControlPage, RowsShowTheirValuesAtTheirWidths) {
     EXPECT_EQ(row("Seat back"), "Seat back angle =  0");
 }
 
+// DEFAULT exactly: the seat's values, the pilot's own, the count-down, the
+// airspeed and "Apply G on Fighter" kept.
+TEST_F(ControlPage, DefaultSetsTheSeatsValuesBitForBit) {
+    SimParams& p = simulation.params;
+    p.pilotMassKg = 91.0f;
+    p.countdownS = 2.5;
+    p.initialTasKt = 450.0f;
+    p.applyGOnFighter = true;
+    applyControlDefaults(p);
+    const float want[] = {-0.3f, 18.0f, 108.0f, 155.0f, 0.0f, 9000.0f, 4800.0f, 1700.0f, 103.0f, 91.0f, 30.0f, 80.0f,
+                          1.75f, 1.4f,  1.05f, 6.1f,   0.7f, 0.25f,   0.135f,  1.0f,    450.0f, 90.0f};
+    const float got[] = {p.cgOffsetZ,          p.seatBackAngleDeg,   p.catapultOnsetRate, p.rocketOnsetRate,
+                         p.sinkRateFtS,        p.catapultThrustLb,   p.rocketThrustLb,    p.canopyRocketThrustLb,
+                         p.seatMassKg,         p.pilotMassKg,        p.gearMassKg,        p.canopyMassKg,
+                         p.mainChuteCd,        p.drogueCd,           p.seatManCd,         p.mainChuteDiameterM,
+                         p.drogueDiameterM,    p.rocketBurnTimeS,    p.canopyRocketBurnTimeS,
+                         p.playSpeedDivisor,   p.initialTasKt,       p.canopyMaxPitchDeg};
+    for (size_t k = 0; k < sizeof want / sizeof want[0]; ++k) EXPECT_EQ(got[k], want[k]) << "float field " << k;
+    EXPECT_EQ(p.countdownS, 2.5);
+    EXPECT_EQ(p.canopyDelayS, 0.25);
+    EXPECT_TRUE(p.applyGOnFighter);
+}
+
 struct ControlSpinners : ::testing::Test {
     void SetUp() override {
         setDefaults(simulation);

@@ -97,3 +97,55 @@ TEST(SimRecords, AttitudeNormalisation) {
     EXPECT_NEAR(a.pitchDeg, 80.0f, 1e-3);
     EXPECT_EQ(a.rollDeg, 360.0f);
 }
+
+namespace {
+
+// Every field as the given floats, bit for bit (the doubles as doubles).
+void expectParams(const SimParams& p, const float (&f)[22], double countdownS, double canopyDelayS) {
+    const float got[22] = {p.cgOffsetZ,          p.seatBackAngleDeg,      p.catapultOnsetRate, p.rocketOnsetRate,
+                           p.sinkRateFtS,        p.catapultThrustLb,      p.rocketThrustLb,    p.canopyRocketThrustLb,
+                           p.seatMassKg,         p.pilotMassKg,           p.gearMassKg,        p.canopyMassKg,
+                           p.mainChuteCd,        p.drogueCd,              p.seatManCd,         p.mainChuteDiameterM,
+                           p.drogueDiameterM,    p.rocketBurnTimeS,       p.canopyRocketBurnTimeS,
+                           p.playSpeedDivisor,   p.initialTasKt,          p.canopyMaxPitchDeg};
+    for (int k = 0; k < 22; ++k) EXPECT_EQ(got[k], f[k]) << "float field " << k;
+    EXPECT_EQ(p.countdownS, countdownS);
+    EXPECT_EQ(p.canopyDelayS, canopyDelayS);
+}
+
+}  // namespace
+
+// The start-up and HOME columns exactly: the golden runs start from these bits.
+TEST(SimRecords, StartUpAndHomeValuesBitForBit) {
+    auto sim = makeDefaultSim();
+    expectParams(sim->params,
+                 {-0.33f, 18.0f, 108.0f, 150.0f, 0.0f, 7900.0f, 4500.0f, 1700.0f, 103.42f, 73.0f, 35.0f, 80.0f, 1.56f,
+                  1.23f, 1.05f, 5.8f, 0.702f, 0.25f, 0.2f, 1.0f, 0.0f, 85.0f},
+                 0.3, (double)0.3f);
+    EXPECT_EQ(sim->params.totalMassKg, 103.42f + 73.0f + 35.0f);
+    EXPECT_EQ(sim->attitude.pitchDeg, 0.0f);
+    EXPECT_EQ(sim->attitude.rollDeg, 0.0f);
+    EXPECT_EQ(sim->fighterPosition.x, 0.0);
+    EXPECT_EQ(sim->fighterPosition.y, 0.0);
+
+    // HOME over values that differ from both columns everywhere.
+    SimParams& p = sim->params;
+    for (float* f : {&p.cgOffsetZ, &p.seatBackAngleDeg, &p.catapultOnsetRate, &p.rocketOnsetRate, &p.sinkRateFtS,
+                     &p.catapultThrustLb, &p.rocketThrustLb, &p.canopyRocketThrustLb, &p.seatMassKg, &p.pilotMassKg,
+                     &p.gearMassKg, &p.canopyMassKg, &p.mainChuteCd, &p.drogueCd, &p.seatManCd,
+                     &p.mainChuteDiameterM, &p.drogueDiameterM, &p.rocketBurnTimeS, &p.canopyRocketBurnTimeS,
+                     &p.playSpeedDivisor, &p.initialTasKt, &p.canopyMaxPitchDeg})
+        *f = 7.0f;
+    p.countdownS = p.canopyDelayS = 7.0;
+    p.applyGOnFighter = true;
+    applyZeroZeroParams(p, sim->constants, sim->attitude, sim->fighterPosition);
+    expectParams(p,
+                 {-0.43f, 18.0f, 108.0f, 120.0f, 7.0f, 8400.0f, 4800.0f, 7.0f, 103.42f, 73.0f, 35.0f, 7.0f, 1.55f, 7.0f,
+                  7.0f, 5.8f, 7.0f, 0.25f, 7.0f, 7.0f, 0.0f, 7.0f},
+                 7.0, 7.0);
+    EXPECT_TRUE(p.applyGOnFighter);
+    EXPECT_EQ(p.totalMassKg, 103.42f + 73.0f + 35.0f);
+    EXPECT_EQ(sim->attitude.headingDeg, 360.0f);
+    EXPECT_EQ(sim->attitude.pitchDeg, 360.0f);
+    EXPECT_EQ(sim->fighterPosition.y, 0.0);
+}
