@@ -1,38 +1,44 @@
 // The CONTROL page: one value spinner per simulation parameter at its place,
-// the rows of values with their headings, and the DEFAULT values.
+// the rows of values with their headings, and the DEFAULT values. The rows,
+// spinners and DEFAULT values are those of sim/parameter_table.h.
 #pragma once
 
 #include "menu/menu_text.h"
+#include "sim/parameter_table.h"
 
-struct SimParams;
 struct Simulation;
 
-constexpr int kControlSpinnerCount = 24;
+constexpr int countControlRows(bool (*has)(const SimParameter&)) {
+    int n = 0;
+    for (const SimParameter& p : kSimParameters) n += has(p) ? 1 : 0;
+    return n;
+}
+constexpr int kControlSpinnerCount = countControlRows(hasSpinner);
+constexpr int kControlToggleCount = countControlRows(hasToggle);
 constexpr int kControlSpinnerWidth = 24;
 constexpr int kControlSpinnerHeight = 18;
+constexpr int kControlToggleSize = 30;
 
-// A spinner of the page: its top-left corner, the parameter (one of the two
-// members is set), range and step. The catapult thrust's minimum is the
-// package weight in lb when the spinner is built, not minF.
-struct ControlSpinnerRow {
-    int left, top;
-    float SimParams::*floatField;
-    double SimParams::*doubleField;
-    double min, max;
-    float step;
-};
-
-extern const ControlSpinnerRow kControlSpinners[kControlSpinnerCount];
-constexpr int kCatapultThrustSpinner = 5;
-constexpr int kSeatBackSpinner = 1;
+// The spinner (counted in table order) of the parameter NAME, or -1.
+constexpr int controlSpinnerIndex(const char* name) {
+    int n = 0;
+    for (const SimParameter& p : kSimParameters) {
+        if (!hasSpinner(p)) continue;
+        if (param_table_detail::sameName(p.name, name)) return n;
+        ++n;
+    }
+    return -1;
+}
+constexpr int kCatapultThrustSpinner = controlSpinnerIndex("catapultThrustLb");
+constexpr int kSeatBackSpinner = controlSpinnerIndex("seatBackAngleDeg");
 
 // DEFAULT: the seat's reference values. The pilot mass, count-down, airspeed,
 // "Apply G on Fighter" and the switches keep theirs.
-void applyControlDefaults(SimParams& p);
+void applyControlDefaults(Simulation& sim);
 
-// The seat-back angle as the spinner edits it: an angle stored above 180
-// degrees (a negative angle after normalising) is the same angle below 0.
-float seatBackForSpinner(float angleDeg);
+// An angle as its spinner edits it (the seat-back angle): one stored above
+// 180 degrees (a negative angle after normalising) is the same angle below 0.
+float angleForSpinner(float angleDeg);
 
 // The rows and headings of the page for the current values; panelX is the
 // left column's x (10 when the panel is open). Returns the number of lines.

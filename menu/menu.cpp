@@ -39,23 +39,34 @@ constexpr int kToggleSize = 30;
 constexpr int kOptionToggleX = 192;
 constexpr int kOptionToggleTop[kOptionToggleCount] = {242, 277, 312, 347, 382};
 
-void buildControlSpinners(SimParams& p) {
-    for (int k = 0; k < kControlSpinnerCount; ++k) {
-        const ControlSpinnerRow& s = kControlSpinners[k];
-        double min = s.min;
-        if (k == kCatapultThrustSpinner) min = totalMass(p) * kLbPerKg;
-        if (s.floatField)
-            setupSpinner(W.control[k], s.left, s.top, kControlSpinnerWidth, kControlSpinnerHeight, &(p.*s.floatField),
-                         (float)min, (float)s.max, s.step);
+// The CONTROL page's spinners and toggles, bound to their parameters.
+void buildControlWidgets(Simulation& sim) {
+    const ParamRecords records = {&sim.params, &sim.attitude, &sim.fighterPosition};
+    int spinner = 0, toggle = 0;
+    for (const SimParameter& row : kSimParameters) {
+        const ControlRow& c = row.control;
+        const ParamTarget target = paramTarget(row, records);
+        if (hasToggle(row)) {
+            setupToggle(W.controlToggles[toggle++], c.left, c.top, kControlToggleSize, kControlToggleSize, target.b);
+            continue;
+        }
+        if (!hasSpinner(row)) continue;
+        ValueSpinner& s = W.control[spinner++];
+        const double min = c.minIsPackageWeight ? totalMass(sim.params) * kLbPerKg : c.min;
+        if (target.f)
+            setupSpinner(s, c.left, c.top, kControlSpinnerWidth, kControlSpinnerHeight, target.f, (float)min,
+                         (float)c.max, c.step);
         else
-            setupSpinner(W.control[k], s.left, s.top, kControlSpinnerWidth, kControlSpinnerHeight,
-                         &(p.*s.doubleField), min, s.max, s.step);
+            setupSpinner(s, c.left, c.top, kControlSpinnerWidth, kControlSpinnerHeight, target.d, min, c.max,
+                         c.step);
+        // The spinner edits an angle between its limits (the seat back's -45
+        // to 45); one kept as 350 is the same as -10 and must not be pulled
+        // to 45.
+        if (c.show == ParamShow::Angle && target.f) {
+            const float angle = angleForSpinner(*target.f);
+            s.valueFloat = angle < s.minFloat ? s.minFloat : (angle > s.maxFloat ? s.maxFloat : angle);
+        }
     }
-    // The spinner edits the seat-back angle between -45 and 45; an angle kept
-    // as 350 is the same as -10 and must not be pulled to 45.
-    ValueSpinner& seatBack = W.control[kSeatBackSpinner];
-    float angle = seatBackForSpinner(p.seatBackAngleDeg);
-    seatBack.valueFloat = angle < seatBack.minFloat ? seatBack.minFloat : (angle > seatBack.maxFloat ? seatBack.maxFloat : angle);
 }
 
 void fillSceneList() {
@@ -128,9 +139,8 @@ bool cameraSpinnerMouseUp(int x, int y) { return cameraSpinnerMouseUpAt(x, y, me
 bool menuStripMouseUp(int x, int y) { return menuStripMouseUpAt(x, y, menuClock()); }
 
 void buildMenuWidgets() {
-    SimParams& p = simulation.params;
-    buildControlSpinners(p);
-    setupToggle(W.applyG, 520, 426, kToggleSize, kToggleSize, &p.applyGOnFighter);
+    const SimParams& p = simulation.params;
+    buildControlWidgets(simulation);
     bool* switches[kOptionToggleCount] = {&soundOn, &sceneSwitches.trees, &sceneSwitches.buildings,
                                           &sceneSwitches.sky, &sceneSwitches.fighter};
     for (int k = 0; k < kOptionToggleCount; ++k)
@@ -212,7 +222,7 @@ MenuEffects menuMouseDownAt(int x, int y, uint32_t nowMs) {
     switch (menu.currentTab) {
         case kTabControl:
             for (ValueSpinner& s : W.control) spinnerPress(s, x, y, nowMs);
-            togglePress(W.applyG, x, y);
+            for (ToggleBox& t : W.controlToggles) togglePress(t, x, y);
             break;
         case kTabScene:
             scrollPress(W.sceneScroll, x, y);
@@ -265,10 +275,10 @@ MenuEffects menuMouseUpAt(int x, int y, uint32_t nowMs) {
             break;
         case kTabControl:
             if (buttonHit(W.defaults, x, y)) {
-                applyControlDefaults(simulation.params);
+                applyControlDefaults(simulation);
                 buildMenuWidgets();
             }
-            toggleRelease(W.applyG, x, y);
+            for (ToggleBox& t : W.controlToggles) toggleRelease(t, x, y);
             for (ValueSpinner& s : W.control) spinnerRelease(s, x, y, nowMs);
             break;
         case kTabGraph:
@@ -326,7 +336,7 @@ void menuPageTick(uint32_t nowMs) {
                 held = held || spinnerHeld(s);
                 spinnerTick(s, nowMs);
             }
-            toggleTick(W.applyG);
+            for (ToggleBox& t : W.controlToggles) toggleTick(t);
             deriveCatapult(simulation);
             if (held) afterMenuEdit();
             break;

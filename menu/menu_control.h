@@ -35,7 +35,7 @@ constexpr int kTabCellWidth = 77;
 
 struct MenuWidgets {
     ValueSpinner control[kControlSpinnerCount];
-    ToggleBox applyG;
+    ToggleBox controlToggles[kControlToggleCount];  // "Apply G on Fighter"
     ToggleBox options[kOptionToggleCount];
     ImageButton openStrip, closeStrip;
     ImageButton aboutLeft, aboutRight, keymapLeft, keymapRight;

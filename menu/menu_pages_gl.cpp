@@ -74,8 +74,7 @@ void drawControlPage(int panelX, uint32_t nowMs) {
     printLines(lines, n);
     for (const ValueSpinner& s : W.control) drawSpinner(s, input.cursorX, input.cursorY);
     glColor3f(1, 1, 1);
-    printText(panelX + 355, 150, "Apply G on Fighter", 0, 0.8f, 0.9f);
-    drawToggle(W.applyG);
+    for (const ToggleBox& t : W.controlToggles) drawToggle(t);
     drawButtonWithLabel(W.defaults, "DEFAULT");
 }
 

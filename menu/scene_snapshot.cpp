@@ -17,19 +17,19 @@ namespace {
 
 using V = SceneValue;
 
-// Each value: where it lives. A getter/setter pair per index keeps the order
-// in one table below.
+// Each value that is not a simulation parameter: its index and where it
+// lives. The parameters' own come from sim/parameter_table.h.
 struct Access {
+    int index;
     float (*get)(const SceneRecords&);
     void (*set)(const SceneRecords&, float);
 };
 
-#define FLOAT_FIELD(expr) \
-    {[](const SceneRecords& r) { return (float)(expr); }, [](const SceneRecords& r, float v) { expr = v; }}
-#define DOUBLE_FIELD(expr) \
-    {[](const SceneRecords& r) { return (float)(expr); }, [](const SceneRecords& r, float v) { expr = (double)v; }}
-#define SWITCH_FIELD(expr) \
-    {[](const SceneRecords& r) { return (expr) ? 1.0f : 0.0f; }, [](const SceneRecords& r, float v) { expr = v != 0.0f; }}
+#define FLOAT_FIELD(index, expr) \
+    {index, [](const SceneRecords& r) { return (float)(expr); }, [](const SceneRecords& r, float v) { expr = v; }}
+#define SWITCH_FIELD(index, expr)                                                 \
+    {index, [](const SceneRecords& r) { return (expr) ? 1.0f : 0.0f; },           \
+     [](const SceneRecords& r, float v) { expr = v != 0.0f; }}
 
 float cameraModeValue(const SceneRecords& r) { return (float)r.camera->cameraMode; }
 // The mode indexes the camera table: anything but a whole mode 0..7 is
@@ -40,100 +40,83 @@ void setCameraMode(const SceneRecords& r, float v) {
     r.camera->cameraMode = (int)v;
 }
 
-const Access kAccess[V::count] = {
-    FLOAT_FIELD(r.params->cgOffsetZ),
-    FLOAT_FIELD(r.params->seatBackAngleDeg),
-    FLOAT_FIELD(r.params->catapultOnsetRate),
-    FLOAT_FIELD(r.params->rocketOnsetRate),
-    FLOAT_FIELD(r.params->sinkRateFtS),
-    FLOAT_FIELD(r.params->catapultThrustLb),
-    FLOAT_FIELD(r.params->rocketThrustLb),
-    FLOAT_FIELD(r.params->canopyRocketThrustLb),
-    FLOAT_FIELD(r.params->seatMassKg),
-    FLOAT_FIELD(r.params->pilotMassKg),
-    FLOAT_FIELD(r.params->gearMassKg),
-    FLOAT_FIELD(r.params->canopyMassKg),
-    FLOAT_FIELD(r.params->mainChuteCd),
-    FLOAT_FIELD(r.params->drogueCd),
-    FLOAT_FIELD(r.params->seatManCd),
-    FLOAT_FIELD(r.params->mainChuteDiameterM),
-    FLOAT_FIELD(r.params->drogueDiameterM),
-    FLOAT_FIELD(r.params->rocketBurnTimeS),
-    FLOAT_FIELD(r.params->canopyRocketBurnTimeS),
-    DOUBLE_FIELD(r.params->countdownS),
-    FLOAT_FIELD(r.params->playSpeedDivisor),
-    FLOAT_FIELD(r.params->initialTasKt),
-    FLOAT_FIELD(r.params->canopyMaxPitchDeg),
-    DOUBLE_FIELD(r.params->canopyDelayS),
+constexpr Access kAccess[] = {
+    SWITCH_FIELD(V::watchFollow, r.camera->watchFollow),
+    FLOAT_FIELD(V::pilotOrbitEyeX, r.camera->pilotOrbit.eye.x),
+    FLOAT_FIELD(V::pilotOrbitEyeY, r.camera->pilotOrbit.eye.y),
+    FLOAT_FIELD(V::pilotOrbitEyeZ, r.camera->pilotOrbit.eye.z),
+    FLOAT_FIELD(V::pilotOrbitCentreX, r.camera->pilotOrbit.centre.x),
+    FLOAT_FIELD(V::pilotOrbitCentreY, r.camera->pilotOrbit.centre.y),
+    FLOAT_FIELD(V::pilotOrbitCentreZ, r.camera->pilotOrbit.centre.z),
+    FLOAT_FIELD(V::fighterOrbitEyeX, r.camera->fighterOrbit.eye.x),
+    FLOAT_FIELD(V::fighterOrbitEyeY, r.camera->fighterOrbit.eye.y),
+    FLOAT_FIELD(V::fighterOrbitEyeZ, r.camera->fighterOrbit.eye.z),
+    FLOAT_FIELD(V::fighterOrbitCentreX, r.camera->fighterOrbit.centre.x),
+    FLOAT_FIELD(V::fighterOrbitCentreY, r.camera->fighterOrbit.centre.y),
+    FLOAT_FIELD(V::fighterOrbitCentreZ, r.camera->fighterOrbit.centre.z),
+    FLOAT_FIELD(V::freeCameraX, r.camera->freeCameraPosition.x),
+    FLOAT_FIELD(V::freeCameraY, r.camera->freeCameraPosition.y),
+    FLOAT_FIELD(V::freeCameraZ, r.camera->freeCameraPosition.z),
+    FLOAT_FIELD(V::lookTargetX, r.camera->lookTarget.x),
+    FLOAT_FIELD(V::lookTargetY, r.camera->lookTarget.y),
+    FLOAT_FIELD(V::lookTargetZ, r.camera->lookTarget.z),
 
-    FLOAT_FIELD(r.attitude->headingDeg),
-    FLOAT_FIELD(r.attitude->pitchDeg),
-    FLOAT_FIELD(r.attitude->rollDeg),
-    DOUBLE_FIELD(r.position->x),
-    DOUBLE_FIELD(r.position->y),
+    FLOAT_FIELD(V::cameraPitch, r.camera->cameraPitch),
+    FLOAT_FIELD(V::cameraYaw, r.camera->cameraYaw),
+    {V::cameraMode, cameraModeValue, setCameraMode},
 
-    SWITCH_FIELD(r.camera->watchFollow),
-    FLOAT_FIELD(r.camera->pilotOrbit.eye.x),
-    FLOAT_FIELD(r.camera->pilotOrbit.eye.y),
-    FLOAT_FIELD(r.camera->pilotOrbit.eye.z),
-    FLOAT_FIELD(r.camera->pilotOrbit.centre.x),
-    FLOAT_FIELD(r.camera->pilotOrbit.centre.y),
-    FLOAT_FIELD(r.camera->pilotOrbit.centre.z),
-    FLOAT_FIELD(r.camera->fighterOrbit.eye.x),
-    FLOAT_FIELD(r.camera->fighterOrbit.eye.y),
-    FLOAT_FIELD(r.camera->fighterOrbit.eye.z),
-    FLOAT_FIELD(r.camera->fighterOrbit.centre.x),
-    FLOAT_FIELD(r.camera->fighterOrbit.centre.y),
-    FLOAT_FIELD(r.camera->fighterOrbit.centre.z),
-    FLOAT_FIELD(r.camera->freeCameraPosition.x),
-    FLOAT_FIELD(r.camera->freeCameraPosition.y),
-    FLOAT_FIELD(r.camera->freeCameraPosition.z),
-    FLOAT_FIELD(r.camera->lookTarget.x),
-    FLOAT_FIELD(r.camera->lookTarget.y),
-    FLOAT_FIELD(r.camera->lookTarget.z),
+    SWITCH_FIELD(V::soundOn, *r.soundOn),
+    SWITCH_FIELD(V::treesOn, r.switches->trees),
+    SWITCH_FIELD(V::buildingsOn, r.switches->buildings),
+    SWITCH_FIELD(V::skyOn, r.switches->sky),
+    SWITCH_FIELD(V::fighterOn, r.switches->fighter),
 
-    FLOAT_FIELD(r.attitude->headingDeg),
-    FLOAT_FIELD(r.attitude->pitchDeg),
-    FLOAT_FIELD(r.attitude->rollDeg),
-    FLOAT_FIELD(r.camera->cameraPitch),
-    FLOAT_FIELD(r.camera->cameraYaw),
-    DOUBLE_FIELD(r.position->x),
-    DOUBLE_FIELD(r.position->y),
-    DOUBLE_FIELD(r.position->altitude),
-    {cameraModeValue, setCameraMode},
-
-    SWITCH_FIELD(*r.soundOn),
-    SWITCH_FIELD(r.switches->trees),
-    SWITCH_FIELD(r.switches->buildings),
-    SWITCH_FIELD(r.switches->sky),
-    SWITCH_FIELD(r.params->applyGOnFighter),
-    SWITCH_FIELD(r.switches->fighter),
-
-    FLOAT_FIELD(r.camera->pilotOrbit.distance),
-    FLOAT_FIELD(r.camera->pilotOrbit.azimuth),
-    FLOAT_FIELD(r.camera->pilotOrbit.elevation),
-    FLOAT_FIELD(r.camera->fighterOrbit.distance),
-    FLOAT_FIELD(r.camera->fighterOrbit.azimuth),
-    FLOAT_FIELD(r.camera->fighterOrbit.elevation),
-    FLOAT_FIELD(*r.fieldOfView),
+    FLOAT_FIELD(V::pilotOrbitDistance, r.camera->pilotOrbit.distance),
+    FLOAT_FIELD(V::pilotOrbitAzimuth, r.camera->pilotOrbit.azimuth),
+    FLOAT_FIELD(V::pilotOrbitElevation, r.camera->pilotOrbit.elevation),
+    FLOAT_FIELD(V::fighterOrbitDistance, r.camera->fighterOrbit.distance),
+    FLOAT_FIELD(V::fighterOrbitAzimuth, r.camera->fighterOrbit.azimuth),
+    FLOAT_FIELD(V::fighterOrbitElevation, r.camera->fighterOrbit.elevation),
+    FLOAT_FIELD(V::fieldOfView, *r.fieldOfView),
 };
 
+// Every value of a preset belongs to exactly one record: a parameter or an
+// entry above.
+constexpr int owners(int index) {
+    int n = 0;
+    for (const SimParameter& p : kSimParameters)
+        for (int number : p.sceneValues) n += number == index + 1 ? 1 : 0;
+    for (const Access& a : kAccess) n += a.index == index ? 1 : 0;
+    return n;
+}
+constexpr bool eachValueHasOneOwner() {
+    for (int k = 0; k < V::count; ++k)
+        if (owners(k) != 1) return false;
+    return true;
+}
+static_assert(eachValueHasOneOwner(), "a value of the scene presets has no record or two");
+
+ParamRecords parameterRecords(const SceneRecords& r) { return {r.params, r.attitude, r.position}; }
+
 #undef FLOAT_FIELD
-#undef DOUBLE_FIELD
 #undef SWITCH_FIELD
 
 }  // namespace
 
 void captureSceneValues(const SceneRecords& r, float values[SceneValue::count]) {
-    for (int k = 0; k < V::count; ++k) values[k] = kAccess[k].get(r);
+    captureSceneParameters(parameterRecords(r), values);
+    for (const Access& a : kAccess) values[a.index] = a.get(r);
 }
 
 void applySceneValues(const SceneRecords& r, const float* values, int count) {
     if (count > V::count) count = V::count;
-    for (int k = 0; k < count; ++k) {
+    // The parameters and the other records share no field, so the order
+    // between them does not matter.
+    applySceneParameters(parameterRecords(r), values, count);
+    for (const Access& a : kAccess) {
         // A value that is not a number (never read from a file, but a preset
         // made from a broken state could hold one) leaves its record alone.
-        if (!std::isfinite(values[k])) continue;
-        kAccess[k].set(r, values[k]);
+        if (a.index >= count || !std::isfinite(values[a.index])) continue;
+        a.set(r, values[a.index]);
     }
 }

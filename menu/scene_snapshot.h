@@ -1,7 +1,8 @@
 // The 70 values of a scene preset taken from, and given back to, the records
 // they belong to: the simulation parameters, the fighter's attitude and
 // position, the camera, the scene switches, the sound switch and the field of
-// view. menu/scene_values.h fixes their order.
+// view. sim/parameter_table.h numbers the parameters, menu/scene_values.h
+// the rest.
 #pragma once
 
 #include "menu/scene_values.h"

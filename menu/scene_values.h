@@ -1,17 +1,19 @@
 // The values of one scene preset, in the order "Data/scene.ini" holds them.
-// Both the scene-preset code (making and applying presets) and the asset
-// generator's starter file index the value array through this table, so the
-// file layout is written down in one place.
+// The simulation's parameters take the numbers sim/parameter_table.h gives
+// them (1 to 29, 49 to 51, 54 to 56 and 62); this table numbers the rest,
+// the camera set-up, the switches and the field of view. The scene-preset
+// code (making and applying presets) and the asset generator's starter file
+// index the value array through both, so the file layout is written down in
+// one place for each record.
 //
 // Index k here is value number k + 1 of a preset line. Every value is stored
 // as a single-precision float; switches and the camera mode as 0/1 and whole
 // numbers.
 //
-// Two groups record a value twice, because two records hold it: the fighter
-// attitude (25..27 and 49..51) and its ground position (28, 29 and 54, 55).
-// A preset made by the program writes both copies alike; when a file's copies
-// differ, applying the values in index order lets the later copy (49..51,
-// 54..56, the records the keys and drags edit) stand.
+// The fighter's attitude and ground position are recorded twice (25..29 and
+// 49..51, 54..56), because two records once held them. A preset made by the
+// program writes both copies alike; when a file's copies differ, the later
+// copy (the one the keys and drags edit) stands.
 //
 // Some values are recomputed from others as soon as a preset is applied: the
 // orbit cameras' eye and centre (from distance, azimuth and elevation) and the
@@ -19,44 +21,12 @@
 // the layout matches files written before.
 #pragma once
 
+#include "sim/parameter_table.h"
+
 struct SceneValue {
     enum Index : int {
-        // 1..24: SimParams, the CONTROL page rows.
-        cgOffsetZ,               // 1
-        seatBackAngleDeg,        // 2
-        catapultOnsetRate,       // 3  g/s
-        rocketOnsetRate,         // 4  g/s
-        sinkRateFtS,             // 5
-        catapultThrustLb,        // 6
-        rocketThrustLb,          // 7
-        canopyRocketThrustLb,    // 8
-        seatMassKg,              // 9
-        pilotMassKg,             // 10
-        gearMassKg,              // 11
-        canopyMassKg,            // 12
-        mainChuteCd,             // 13
-        drogueCd,                // 14
-        seatManCd,               // 15
-        mainChuteDiameterM,      // 16
-        drogueDiameterM,         // 17
-        rocketBurnTimeS,         // 18
-        canopyRocketBurnTimeS,   // 19
-        countdownS,              // 20 (64-bit in memory)
-        playSpeedDivisor,        // 21
-        initialTasKt,            // 22
-        canopyMaxPitchDeg,       // 23
-        canopyDelayS,            // 24 (64-bit in memory)
-
-        // 25..29: the fighter's flight condition: FighterAttitude and the
-        // ground position of the fighter (x, y; altitude is 56).
-        attitudeHeadingDeg,      // 25
-        attitudePitchDeg,        // 26
-        attitudeRollDeg,         // 27
-        attitudePositionX,       // 28 metres
-        attitudePositionY,       // 29 metres
-
         // 30..48: camera set-up.
-        watchFollow,             // 30 0/1: watch cameras ride with the target
+        watchFollow = 29,        // 30 0/1: watch cameras ride with the target
         pilotOrbitEyeX,          // 31 pilot OrbitCamera eye (recomputed)
         pilotOrbitEyeY,          // 32
         pilotOrbitEyeZ,          // 33
@@ -76,29 +46,17 @@ struct SceneValue {
         lookTargetY,             // 47
         lookTargetZ,             // 48
 
-        // 49..51: the fighter rotation the right-button drag and the numpad
-        // keys turn: headingDeg, pitchDeg, rollDeg.
-        headingDeg,              // 49
-        pitchDeg,                // 50
-        rollDeg,                 // 51
-
-        cameraPitch,             // 52 degrees
+        cameraPitch = 51,        // 52 degrees
         cameraYaw,               // 53 degrees
 
-        // 54..56: the fighter position, 64-bit in memory (start-up 0, 0, 5).
-        fighterPositionX,        // 54
-        fighterPositionY,        // 55
-        fighterAltitude,         // 56
+        cameraMode = 56,         // 57 0..7
 
-        cameraMode,              // 57 0..7
-
-        // 58..63: switches, 0 or 1.
+        // 58..63 switches, 0 or 1 ("Apply G on Fighter" is 62).
         soundOn,                 // 58
         treesOn,                 // 59
         buildingsOn,             // 60
         skyOn,                   // 61
-        applyGOnFighter,         // 62
-        fighterOn,               // 63
+        fighterOn = 62,          // 63
 
         pilotOrbitDistance,      // 64 camera mode 3
         pilotOrbitAzimuth,       // 65
@@ -109,8 +67,7 @@ struct SceneValue {
 
         fieldOfView,             // 70 degrees
 
-        count
+        // Values a preset made by the program holds.
+        count = fieldOfView + 1 > lastParameterSceneValue() ? fieldOfView + 1 : lastParameterSceneValue()
     };
 };
-
-static_assert(SceneValue::count == 70, "a preset made by the program holds 70 values");

@@ -56,6 +56,7 @@ const Line kStartUpPage[] = {
     {425, 210, 4, " ETC"},
     {365, 190, 0, "Canopy max pitch prior to release     :  85.00 "},
     {365, 170, 0, "Canopy delay second prior to eject    :  0.30 "},
+    {365, 150, 0, "Apply G on Fighter"},  // the toggle's label
 };
 constexpr int kStartUpLines = sizeof kStartUpPage / sizeof kStartUpPage[0];
 
@@ -129,7 +130,7 @@ TEST_F(ControlPage, DefaultSetsTheSeatsValuesBitForBit) {
     p.countdownS = 2.5;
     p.initialTasKt = 450.0f;
     p.applyGOnFighter = true;
-    applyControlDefaults(p);
+    applyControlDefaults(simulation);
     const float want[] = {-0.3f, 18.0f, 108.0f, 155.0f, 0.0f, 9000.0f, 4800.0f, 1700.0f, 103.0f, 91.0f, 30.0f, 80.0f,
                           1.75f, 1.4f,  1.05f, 6.1f,   0.7f, 0.25f,   0.135f,  1.0f,    450.0f, 90.0f};
     const float got[] = {p.cgOffsetZ,          p.seatBackAngleDeg,   p.catapultOnsetRate, p.rocketOnsetRate,
@@ -142,6 +143,49 @@ TEST_F(ControlPage, DefaultSetsTheSeatsValuesBitForBit) {
     EXPECT_EQ(p.countdownS, 2.5);
     EXPECT_EQ(p.canopyDelayS, 0.25);
     EXPECT_TRUE(p.applyGOnFighter);
+}
+
+// Each row's format takes what its row passes: as many conversions, every
+// one a float's; a toggle's label prints as it is.
+TEST(ControlRows, FormatsTakeWhatTheirRowsPass) {
+    for (const SimParameter& p : kSimParameters) {
+        const ControlRow& c = p.control;
+        if (c.column == kNotOnPage) continue;
+        SCOPED_TRACE(p.name);
+        int conversions = 0;
+        for (const char* f = c.label; *f; ++f) {
+            if (*f != '%') continue;
+            ++f;
+            ASSERT_NE(*f, '\0');
+            if (*f == '%') continue;
+            while (*f && std::strchr("0123456789.-+ #", *f)) ++f;
+            EXPECT_EQ(*f, 'f') << c.label;
+            ++conversions;
+        }
+        int want = 1;
+        switch (c.show) {
+            case ParamShow::Value:
+            case ParamShow::Angle: want = 1; break;
+            case ParamShow::PoundsAndKg: want = c.alsoShown ? 3 : 2; break;
+            case ParamShow::KgAndPounds: want = 2; break;
+            case ParamShow::KgPoundsAndTotal: want = 4; break;
+            case ParamShow::Toggle: want = 0; break;
+        }
+        EXPECT_EQ(conversions, want) << c.label;
+        EXPECT_EQ(c.show == ParamShow::Toggle, p.field.type == ParamType::Bool);
+        if (c.show == ParamShow::Angle) {
+            EXPECT_EQ(p.field.type, ParamType::Float) << "the spinner turns a float";
+        }
+    }
+}
+
+TEST_F(ControlPage, NoTwoLinesShareAPlace) {
+    layOut();
+    auto column = [](const MenuText& m) { return m.x >= 10 + 355 ? 1 : 0; };
+    for (int i = 0; i < count; ++i)
+        for (int j = i + 1; j < count; ++j)
+            EXPECT_FALSE(column(lines[i]) == column(lines[j]) && lines[i].y == lines[j].y)
+                << "'" << lines[i].text << "' and '" << lines[j].text << "'";
 }
 
 struct ControlSpinners : ::testing::Test {

@@ -24,6 +24,12 @@ namespace {
 
 using V = SceneValue;
 
+// A parameter's place in a preset's values (sim/parameter_table.h); a name
+// the table does not have stops the build.
+constexpr int valueOf(const char* name, int copy = 0) {
+    return sceneValueIndex(name, copy) >= 0 ? sceneValueIndex(name, copy) : throw "no such parameter";
+}
+
 struct Menu : ::testing::Test {
     uint32_t now = 100000;
 
@@ -131,8 +137,8 @@ TEST_F(Menu, EditsRefreshTheHudCopiesAsKeysDo) {
 
     float values[V::count];
     captureSceneValues(programSceneRecords(), values);
-    values[V::fighterAltitude] = 6000.0f;
-    values[V::initialTasKt] = 250.0f;
+    values[valueOf("fighterAltitudeM")] = 6000.0f;
+    values[valueOf("initialTasKt")] = 250.0f;
     applyScenePreset(insertScenePreset(scenePresetTable, "high", values, V::count));
     EXPECT_EQ(overlay.keyAltitudeM, 6000.0) << "KEAS is read at the loaded altitude";
     EXPECT_FLOAT_EQ(overlay.shownSpeedKt, 250.0f);
@@ -358,12 +364,12 @@ void distinctValues(float* v) {
                                105.5f, 80.25f, 33.5f,  77.5f,   1.625f, 1.375f,  1.125f,  6.25f,
                                0.875f, 0.375f, 0.125f, 2.5f,    3.0f,   250.5f,  87.5f,   0.75f};
     for (int k = 0; k < V::count; ++k) v[k] = k < 24 ? control[k] : 1.0f + (float)k * 0.125f;
-    v[V::attitudeHeadingDeg] = v[V::headingDeg] = 90.5f;
-    v[V::attitudePitchDeg] = v[V::pitchDeg] = 10.25f;
-    v[V::attitudeRollDeg] = v[V::rollDeg] = 350.0f;
-    v[V::attitudePositionX] = v[V::fighterPositionX] = -1200.5f;
-    v[V::attitudePositionY] = v[V::fighterPositionY] = 3400.25f;
-    v[V::fighterAltitude] = 4000.0f;
+    v[valueOf("headingDeg")] = v[valueOf("headingDeg", 1)] = 90.5f;
+    v[valueOf("pitchDeg")] = v[valueOf("pitchDeg", 1)] = 10.25f;
+    v[valueOf("rollDeg")] = v[valueOf("rollDeg", 1)] = 350.0f;
+    v[valueOf("fighterPositionX")] = v[valueOf("fighterPositionX", 1)] = -1200.5f;
+    v[valueOf("fighterPositionY")] = v[valueOf("fighterPositionY", 1)] = 3400.25f;
+    v[valueOf("fighterAltitudeM")] = 4000.0f;
     v[V::watchFollow] = 1.0f;
     v[V::cameraMode] = 4.0f;
     v[V::cameraYaw] = 311.0f;

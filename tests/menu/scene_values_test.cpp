@@ -51,8 +51,10 @@ TEST_F(SceneValues, EachParameterIsWrittenAtItsNumber) {
 
     float v[SceneValue::count];
     captureSceneValues(programSceneRecords(), v);
-    for (int n = 1; n <= 24; ++n)
-        if (kFloatNumber[n - 1]) EXPECT_EQ(at(v, n), 100.0f + (float)n) << "value " << n;
+    for (int n = 1; n <= 24; ++n) {
+        if (!kFloatNumber[n - 1]) continue;
+        EXPECT_EQ(at(v, n), 100.0f + (float)n) << "value " << n;
+    }
     EXPECT_EQ(at(v, kCountdownNumber), 2.25f);
     EXPECT_EQ(at(v, kCanopyDelayNumber), 0.3f);
     EXPECT_EQ(at(v, kApplyGNumber), 1.0f);
@@ -87,8 +89,10 @@ TEST_F(SceneValues, EachNumberGoesBackToItsParameterTheLaterCopyStanding) {
     applySceneValues(programSceneRecords(), v, SceneValue::count);
 
     const SimParams& p = simulation.params;
-    for (int n = 1; n <= 24; ++n)
-        if (kFloatNumber[n - 1]) EXPECT_EQ(p.*kFloatNumber[n - 1], 200.0f + (float)n) << "value " << n;
+    for (int n = 1; n <= 24; ++n) {
+        if (!kFloatNumber[n - 1]) continue;
+        EXPECT_EQ(p.*kFloatNumber[n - 1], 200.0f + (float)n) << "value " << n;
+    }
     EXPECT_EQ(p.countdownS, (double)(200.0f + kCountdownNumber));
     EXPECT_EQ(p.canopyDelayS, (double)(200.0f + kCanopyDelayNumber));
     EXPECT_TRUE(p.applyGOnFighter);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "sim/parameter_table.h"
 #include "tests/sim/sim_fixture.h"
 
 TEST(SimRecords, StartUpValues) {
@@ -148,4 +149,16 @@ TEST(SimRecords, StartUpAndHomeValuesBitForBit) {
     EXPECT_EQ(sim->attitude.headingDeg, 360.0f);
     EXPECT_EQ(sim->attitude.pitchDeg, 360.0f);
     EXPECT_EQ(sim->fighterPosition.y, 0.0);
+}
+
+// A float field's values are written as floats, so each reset gives the
+// field exactly the float the row shows (no second rounding).
+TEST(SimRecords, FloatParametersHoldFloatValues) {
+    for (const SimParameter& p : kSimParameters) {
+        if (p.field.type != ParamType::Float) continue;
+        SCOPED_TRACE(p.name);
+        EXPECT_EQ((double)(float)p.startUp, p.startUp);
+        EXPECT_EQ((double)(float)p.home.value, p.home.value);
+        EXPECT_EQ((double)(float)p.controlDefault.value, p.controlDefault.value);
+    }
 }

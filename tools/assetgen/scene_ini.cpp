@@ -14,6 +14,7 @@
 
 #include "assets/atomic_write.h"
 #include "menu/scene_values.h"
+#include "sim/parameter_table.h"
 #include "tools/assetgen/generators.h"
 
 namespace {
@@ -60,40 +61,23 @@ void putVec(float* v, int first, Vec p) {
     put(v, first + 2, p.z);
 }
 
-// The 70 values of a scene; SimParams hold their HOME values (the fields HOME
-// leaves alone at their start-up values), the switches their start-up state.
+// The 70 values of a scene: the parameters from the zero-zero (HOME) state
+// (the ones HOME leaves alone at their start-up values) with the scene's
+// airspeed, attitude and position, the switches in their start-up state.
 void fillValues(const Scene& s, float* v) {
     using V = SceneValue;
-    put(v, V::cgOffsetZ, -0.43);
-    put(v, V::seatBackAngleDeg, 18);
-    put(v, V::catapultOnsetRate, 108);
-    put(v, V::rocketOnsetRate, 120);
-    put(v, V::sinkRateFtS, 0);
-    put(v, V::catapultThrustLb, 8400);
-    put(v, V::rocketThrustLb, 4800);
-    put(v, V::canopyRocketThrustLb, 1700);
-    put(v, V::seatMassKg, 103.42);
-    put(v, V::pilotMassKg, 73);
-    put(v, V::gearMassKg, 35);
-    put(v, V::canopyMassKg, 80);
-    put(v, V::mainChuteCd, 1.55);
-    put(v, V::drogueCd, 1.23);
-    put(v, V::seatManCd, 1.05);
-    put(v, V::mainChuteDiameterM, 5.8);
-    put(v, V::drogueDiameterM, 0.702);
-    put(v, V::rocketBurnTimeS, 0.25);
-    put(v, V::canopyRocketBurnTimeS, 0.2);
-    put(v, V::countdownS, 0.3);
-    put(v, V::playSpeedDivisor, 1);
-    put(v, V::initialTasKt, s.tasKt);
-    put(v, V::canopyMaxPitchDeg, 85);
-    put(v, V::canopyDelayS, 0.3);
-
-    put(v, V::attitudeHeadingDeg, s.heading);
-    put(v, V::attitudePitchDeg, s.pitch);
-    put(v, V::attitudeRollDeg, s.roll);
-    put(v, V::attitudePositionX, s.x);
-    put(v, V::attitudePositionY, s.y);
+    SimParams params;
+    SimConstants constants;
+    FighterAttitude attitude;
+    FighterPosition position;
+    setDefaultParams(params, constants, attitude, position);
+    applyZeroZeroParams(params, constants, attitude, position);
+    params.initialTasKt = s.tasKt;
+    attitude = {s.heading, s.pitch, s.roll};
+    position = {s.x, s.y, s.altitude};
+    float parameters[V::count] = {};
+    captureSceneParameters({&params, &attitude, &position}, parameters);
+    for (int k = 0; k < V::count; ++k) put(v, k, parameters[k]);  // the camera values below fill the rest
 
     // Orbit cameras as the orbit update would place them about the fighter;
     // the program recomputes them from distance and angles on load.
@@ -111,21 +95,14 @@ void fillValues(const Scene& s, float* v) {
            {(float)(-1e6 * std::sin(yaw) * std::cos(pitch)), (float)(1e6 * std::cos(yaw) * std::cos(pitch)),
             (float)(1e6 * std::sin(pitch))});
 
-    put(v, V::headingDeg, s.heading);
-    put(v, V::pitchDeg, s.pitch);
-    put(v, V::rollDeg, s.roll);
     put(v, V::cameraPitch, s.cameraPitch);
     put(v, V::cameraYaw, s.cameraYaw);
-    put(v, V::fighterPositionX, s.x);
-    put(v, V::fighterPositionY, s.y);
-    put(v, V::fighterAltitude, s.altitude);
     put(v, V::cameraMode, s.cameraMode);
 
     put(v, V::soundOn, 1);
     put(v, V::treesOn, 1);
     put(v, V::buildingsOn, 0);
     put(v, V::skyOn, 1);
-    put(v, V::applyGOnFighter, 0);
     put(v, V::fighterOn, 1);
 
     put(v, V::pilotOrbitDistance, s.pilotOrbit.distance);

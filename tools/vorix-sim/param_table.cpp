@@ -6,93 +6,46 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "sim/parameter_table.h"
 #include "sim/simulation.h"
 
 namespace {
 
-enum class Kind { Float, Double, Bool };
+constexpr double kNoLimit = kUnbounded;
 
-constexpr double kNoLimit = HUGE_VAL;
+constexpr int countToolNames() {
+    int n = 0;
+    for (const SimParameter& p : kSimParameters) n += p.tool.settable ? 1 : 0;
+    return n;
+}
 
-struct Entry {
-    const char* name;
-    Kind kind;
-    float* (*floatField)(Simulation&);
-    double* (*doubleField)(Simulation&);
-    bool* (*boolField)(Simulation&);
-    // The values a seat can have; any finite value where both are unlimited.
-    double lo = -kNoLimit, hi = kNoLimit;
-    const char* unit = "";
+// The names --set takes, in the table's order, ending in a null.
+struct ToolNames {
+    const char* names[countToolNames() + 1] = {};
+    constexpr ToolNames() {
+        int n = 0;
+        for (const SimParameter& p : kSimParameters)
+            if (p.tool.settable) names[n++] = p.name;
+    }
 };
+constexpr ToolNames kToolNames;
 
-#define FLOAT_PARAM(field, ...) {#field, Kind::Float, [](Simulation& s) { return &s.params.field; }, nullptr, nullptr, __VA_ARGS__}
-#define DOUBLE_PARAM(field, ...) {#field, Kind::Double, nullptr, [](Simulation& s) { return &s.params.field; }, nullptr, __VA_ARGS__}
-#define ANY -kNoLimit, kNoLimit
-
-// Masses, thrusts, drag coefficients, diameters, onset rates and times are
-// not negative; the upper ends lie well past the CONTROL page's spinners and
-// short of values no seat has (a drag coefficient of 1e15, a 5000 kt ejection).
-const Entry kEntries[] = {
-    FLOAT_PARAM(cgOffsetZ, ANY),
-    FLOAT_PARAM(seatBackAngleDeg, ANY, "degrees"),
-    FLOAT_PARAM(catapultOnsetRate, 0, 100000, "g/s"),
-    FLOAT_PARAM(rocketOnsetRate, 0, 100000, "g/s"),
-    FLOAT_PARAM(sinkRateFtS, -3000, 3000, "ft/s"),
-    FLOAT_PARAM(catapultThrustLb, 0, 100000, "lb"),
-    FLOAT_PARAM(rocketThrustLb, 0, 100000, "lb"),
-    FLOAT_PARAM(canopyRocketThrustLb, 0, 100000, "lb"),
-    FLOAT_PARAM(seatMassKg, 0, 1000, "kg"),
-    FLOAT_PARAM(pilotMassKg, 0, 1000, "kg"),
-    FLOAT_PARAM(gearMassKg, 0, 1000, "kg"),
-    FLOAT_PARAM(canopyMassKg, 0, 1000, "kg"),
-    FLOAT_PARAM(mainChuteCd, 0, 10),
-    FLOAT_PARAM(drogueCd, 0, 10),
-    FLOAT_PARAM(seatManCd, 0, 10),
-    FLOAT_PARAM(mainChuteDiameterM, 0, 30, "m"),
-    FLOAT_PARAM(drogueDiameterM, 0, 30, "m"),
-    FLOAT_PARAM(rocketBurnTimeS, 0, 600, "s"),
-    FLOAT_PARAM(canopyRocketBurnTimeS, 0, 600, "s"),
-    DOUBLE_PARAM(countdownS, 0, 600, "s"),
-    FLOAT_PARAM(playSpeedDivisor, ANY),
-    FLOAT_PARAM(initialTasKt, 0, 3400, "kt"),
-    FLOAT_PARAM(canopyMaxPitchDeg, ANY, "degrees"),
-    DOUBLE_PARAM(canopyDelayS, 0, 600, "s"),
-    {"applyGOnFighter", Kind::Bool, nullptr, nullptr, [](Simulation& s) { return &s.params.applyGOnFighter; }},
-    {"headingDeg", Kind::Float, [](Simulation& s) { return &s.attitude.headingDeg; }, nullptr, nullptr, ANY, "degrees"},
-    {"pitchDeg", Kind::Float, [](Simulation& s) { return &s.attitude.pitchDeg; }, nullptr, nullptr, ANY, "degrees"},
-    {"rollDeg", Kind::Float, [](Simulation& s) { return &s.attitude.rollDeg; }, nullptr, nullptr, ANY, "degrees"},
-    // The ground is at 0.
-    {"fighterAltitudeM", Kind::Double, nullptr, [](Simulation& s) { return &s.fighterPosition.altitude; }, nullptr,
-     0, kNoLimit, "m"},
-};
-
-#undef ANY
-
-const char* const kNames[] = {
-    "cgOffsetZ", "seatBackAngleDeg", "catapultOnsetRate", "rocketOnsetRate", "sinkRateFtS",
-    "catapultThrustLb", "rocketThrustLb", "canopyRocketThrustLb", "seatMassKg", "pilotMassKg",
-    "gearMassKg", "canopyMassKg", "mainChuteCd", "drogueCd", "seatManCd", "mainChuteDiameterM",
-    "drogueDiameterM", "rocketBurnTimeS", "canopyRocketBurnTimeS", "countdownS", "playSpeedDivisor",
-    "initialTasKt", "canopyMaxPitchDeg", "canopyDelayS", "applyGOnFighter", "headingDeg", "pitchDeg",
-    "rollDeg", "fighterAltitudeM", nullptr,
-};
-
-const Entry* findEntry(const std::string& name) {
-    for (const Entry& e : kEntries)
-        if (name == e.name) return &e;
+const SimParameter* findEntry(const std::string& name) {
+    for (const SimParameter& p : kSimParameters)
+        if (p.tool.settable && name == p.name) return &p;
     return nullptr;
 }
 
 std::string limitText(double v) { return v == (long)v ? std::to_string((long)v) : std::to_string(v); }
 
-std::string withUnit(const std::string& text, const Entry& e) {
+std::string withUnit(const std::string& text, const SimParameter& e) {
     return *e.unit ? text + " " + e.unit : text;
 }
 
 // A parsed value of the entry's type, or false with the reason.
-bool parseValue(const Entry& e, const std::string& value, double& out, bool& flag, std::string& error) {
+bool parseValue(const SimParameter& e, const std::string& value, double& out, bool& flag, std::string& error) {
     const std::string what = "value '" + value + "' for " + e.name;
-    if (e.kind == Kind::Bool) {
+    if (e.field.type == ParamType::Bool) {
         if (value == "1" || value == "true" || value == "on") flag = true;
         else if (value == "0" || value == "false" || value == "off") flag = false;
         else {
@@ -101,7 +54,7 @@ bool parseValue(const Entry& e, const std::string& value, double& out, bool& fla
         }
         return true;
     }
-    const bool single = e.kind == Kind::Float;
+    const bool single = e.field.type == ParamType::Float;
     const char* width = single ? "a 32-bit float" : "a 64-bit float";
     const char* begin = value.c_str();
     char* end = nullptr;
@@ -128,10 +81,11 @@ bool parseValue(const Entry& e, const std::string& value, double& out, bool& fla
                 (single ? "1.17549435e-38" : "2.2250738585072014e-308") + ")";
         return false;
     }
-    if (v < e.lo || v > e.hi) {
+    const double lo = e.tool.min, hi = e.tool.max;
+    if (v < lo || v > hi) {
         error = std::string(e.name) + " must be " +
-                (e.hi == kNoLimit ? "at least " + withUnit(limitText(e.lo), e)
-                                  : "from " + limitText(e.lo) + " to " + withUnit(limitText(e.hi), e)) +
+                (hi == kNoLimit ? "at least " + withUnit(limitText(lo), e)
+                                : "from " + limitText(lo) + " to " + withUnit(limitText(hi), e)) +
                 ", got '" + value + "'";
         return false;
     }
@@ -141,18 +95,19 @@ bool parseValue(const Entry& e, const std::string& value, double& out, bool& fla
 
 }  // namespace
 
-const char* const* parameterNames() { return kNames; }
+const char* const* parameterNames() { return kToolNames.names; }
 
 std::string parameterRangeText(const std::string& name) {
-    const Entry* e = findEntry(name);
-    if (!e || e->kind == Kind::Bool) return std::string();
-    if (e->lo == -kNoLimit && e->hi == kNoLimit) return std::string();
-    if (e->hi == kNoLimit) return withUnit(limitText(e->lo) + " or more", *e);
-    return withUnit(limitText(e->lo) + " .. " + limitText(e->hi), *e);
+    const SimParameter* e = findEntry(name);
+    if (!e || e->field.type == ParamType::Bool) return std::string();
+    const double lo = e->tool.min, hi = e->tool.max;
+    if (lo == -kNoLimit && hi == kNoLimit) return std::string();
+    if (hi == kNoLimit) return withUnit(limitText(lo) + " or more", *e);
+    return withUnit(limitText(lo) + " .. " + limitText(hi), *e);
 }
 
 bool checkParameterValue(const std::string& name, const std::string& value, std::string& error) {
-    const Entry* e = findEntry(name);
+    const SimParameter* e = findEntry(name);
     if (!e) {
         error = "unknown parameter '" + name + "'";
         return false;
@@ -163,7 +118,7 @@ bool checkParameterValue(const std::string& name, const std::string& value, std:
 }
 
 bool setParameterByName(Simulation& sim, const std::string& name, const std::string& value, std::string& error) {
-    const Entry* e = findEntry(name);
+    const SimParameter* e = findEntry(name);
     if (!e) {
         error = "unknown parameter '" + name + "'";
         return false;
@@ -171,8 +126,9 @@ bool setParameterByName(Simulation& sim, const std::string& name, const std::str
     double v = 0.0;
     bool flag = false;
     if (!parseValue(*e, value, v, flag, error)) return false;
-    if (e->kind == Kind::Bool) *e->boolField(sim) = flag;
-    else if (e->kind == Kind::Float) *e->floatField(sim) = (float)v;
-    else *e->doubleField(sim) = v;
+    const ParamTarget target = paramTarget(*e, {&sim.params, &sim.attitude, &sim.fighterPosition});
+    if (target.b) *target.b = flag;
+    else if (target.f) *target.f = (float)v;
+    else *target.d = v;
     return true;
 }

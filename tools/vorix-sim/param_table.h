@@ -1,8 +1,9 @@
 // The parameters vorix-sim can set by name: every SimParams field, the
 // fighter's attitude angles and its altitude, each with the values a seat can
 // physically have (masses, thrusts and times not below 0, airspeeds up to the
-// CONTROL page's 3400 kt, ...). The program's own keys and spinners keep
-// their ranges; these bound only what the tool computes.
+// CONTROL page's 3400 kt, ...), as sim/parameter_table.h lists them. The
+// program's own keys and spinners keep their ranges; these bound only what
+// the tool computes.
 #pragma once
 
 #include <string>
