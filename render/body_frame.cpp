@@ -178,14 +178,180 @@ void planMain(const Simulation& sim, double t, bool steady, const Vec3& packageA
     f.main = ChuteDraw{true, packageAt + st.seatStartOffset, true, packageAt};
 }
 
+// Where the frame puts the fighter and the seat-and-pilot package.
+struct FramePlaces {
+    double t;      // seat time
+    Vec3 start;    // the fighter at the trigger
+    Vec3 offset;   // the seat's start offset
+    bool steady;   // the live descent carries the package
+    Vec3 flying;   // the fighter on its path
+    Vec3 fighter;  // where it is drawn (its crash point once crashed)
+    Vec3 package;
+};
+
+// 1 to 3: the fighter and the package, the crash of the abandoned fighter and
+// the pilot reaching the ground.
+FramePlaces placeFighterAndPackage(const Simulation& sim, BodyScene& s, BodyFrame& f) {
+    BodyState& st = s.state;
+    const PlaybackClocks& c = sim.clocks;
+    FramePlaces w;
+    w.t = c.seatTime;
+    w.start = toVec(sim.fighter.start);
+    w.offset = st.seatStartOffset;
+
+    // 1. The fighter and the seat-and-pilot package.
+    double fp[3];
+    fighterPositionAt(sim.fighter, c.flightTime, fp);
+    w.flying = toVec(fp);
+    w.steady = w.t > sim.times.tMainFire + 10.0 && sim.descent.active;
+    Vec3 P;
+    if (c.seatIndex == 0) P = w.flying;
+    else if (w.steady) P = w.start + toVec(sim.descent.p);
+    else P = w.start + trajectoryPosition(*sim.trajectory, c.seatIndex);
+
+    // 2. The crash of the abandoned fighter.
+    if (!st.crashed && w.flying.z < kCrashDepthM) {
+        const Vec3& pivot = s.model.parts[kPartFighter].partPivot;
+        st.crashed = true;
+        st.crashPoint = Vec3(pivot.x + w.flying.x, pivot.y + w.flying.y, 0.0f);
+        st.fighterAtCrash = Vec3(w.flying.x, w.flying.y, kCrashDepthM);
+        f.crashedNow = true;  // sound: crash and fire start, engine and ejection sound stop
+    }
+    w.fighter = st.crashed ? st.crashPoint : w.flying;
+
+    // 3. The pilot reaching the ground.
+    const float mount = w.offset.z + sim.geometry.cockpitOffset.z;
+    float height = P.z + mount - kPilotHeightDrop;
+    if (!st.landed && height <= 0.0f) {
+        st.landed = true;
+        st.landedSeatTimeS = w.t;
+        st.touchdownPoint = Vec3(P.x, P.y, 0.5f - mount);
+        f.landedNow = true;  // sound: wind stops
+    }
+    if (st.landed) P = st.touchdownPoint;
+    st.pilotHeightM = st.landed ? 0.0f : height;
+    st.fighterPoint = w.fighter;
+    st.packagePoint = P;
+    w.package = P;
+    return w;
+}
+
+// 4 and 5: the crash fire or the fighter with its shadow, then the canopy,
+// hinged on the fighter (where it came down, once crashed) or flying free.
+void planFighter(const Simulation& sim, const FramePlaces& w, BodyScene& s, BodyFrame& f) {
+    const BodyState& st = s.state;
+    if (st.crashed) {
+        f.crashFire = true;
+        f.crashPoint = st.crashPoint;
+        f.fireSize = crashFireSize(s.random);
+        f.fireFrame = atlasFrame(fireAnim, sim.clocks.flightTime);
+    } else if (s.fighterShown) {
+        f.fighter = PlacedPart{true, w.fighter};
+        f.fighterShadow = PlacedPart{true, w.fighter};
+    }
+    planCanopy(sim, st.crashed ? st.fighterAtCrash : w.fighter, s, f);
+}
+
+// The model's parts as the catapult stroke and the main parachute's fire
+// leave them, once each run.
+void takeSnapshots(const Simulation& sim, const BodyPhase& phase, BodyScene& s) {
+    BodyState& st = s.state;
+    const bool secondFigure = sim.sequencerRun.seatSeparated && sim.clocks.sinceSeparation > 0.2;
+    if (phase.afterCatapultSnapshot && !st.catapultSnapshotTaken) {
+        takePartSnapshot(s.model, s.snapshot, secondFigure);
+        st.catapultSnapshotTaken = true;
+    }
+    if (phase.afterMainFireSnapshot && !st.mainFireSnapshotTaken) {
+        takePartSnapshot(s.model, s.snapshot, secondFigure);
+        st.mainFireSnapshotTaken = true;
+    }
+}
+
+// The seat and pilot pitched by the rocket, or turned to their velocity.
+void poseSeatAndPilot(const Simulation& sim, const BodyPhase& phase, const FramePlaces& w, BodyScene& s,
+                      const BodyFrame& f) {
+    const PlaybackClocks& c = sim.clocks;
+    if (phase.pose == SeatPose::RocketPitched) {
+        poseRocketPitched(sim, s, rocketPitchDeg(c.sinceRocketFire, sim.params));
+        return;
+    }
+    const bool aligned = phase.pose == SeatPose::AlignedRigid || phase.pose == SeatPose::AlignedSwinging;
+    // Once down, the pilot keeps the attitude he landed in.
+    if (!aligned || (s.state.landed && !f.landedNow)) return;
+    const SequencerTimes& T = sim.times;
+    const Trajectory& tr = *sim.trajectory;
+    AttitudeInputs in;
+    in.velocity = w.steady ? toVec(sim.descent.v) : trajectoryVelocity(tr, msIndex(w.t));
+    in.kind = phase.pose == SeatPose::AlignedRigid ? AttitudeKind::Rigid : AttitudeKind::Swinging;
+    in.mode = T.seqMode;
+    in.playing = true;
+    in.seatTimeS = w.t;
+    in.tMainFire = T.tMainFire;
+    in.sinceMainFire = c.sinceMainFire;
+    in.sinceDrogueFire = c.sinceDrogueFire;
+    in.mainFireSpeedMs = trajectoryVelocity(tr, msIndex(T.tMainFire)).length();
+    in.totalMassKg = sim.params.totalMassKg;
+    in.seatStartOffset = w.offset;
+    alignBodyToVelocity(s.model, s.snapshot, kPartPilot, kPartPilot, s.seatAxes, in, s.attitude);
+    if (phase.seatDrawn) alignBodyToVelocity(s.model, s.snapshot, kPartSeat, kPartSeat, s.seatAxes, in, s.attitude);
+}
+
+// The pilot, and the seat with him or on its own path once it has fallen
+// away from him; their shadows.
+void placeSeatAndPilot(const Simulation& sim, const BodyPhase& phase, const FramePlaces& w, const BodyScene& s,
+                       BodyFrame& f) {
+    const PlaybackClocks& c = sim.clocks;
+    const Vec3& P = w.package;
+    const Vec3 shadowLift(w.offset.x, w.offset.y, w.offset.z + kShadowRaiseM);
+    f.pilot = PlacedPart{true, P};
+    f.pilotShadow = PlacedPart{phase.pilotShadow, P + shadowLift};
+    Vec3 seatAt = P;
+    if (phase.seatMayLeave && sim.emptySeat.computed) {
+        Vec3 own = emptySeatAt(sim.emptySeat, c.separationIndex);
+        Vec3 pilotRel = s.state.landed ? P - w.start : trajectoryPosition(*sim.trajectory, c.seatIndex);
+        if (std::fabs(pilotRel.length() - own.length()) > kSeatApartM) seatAt = w.start + own;
+    }
+    f.seat = PlacedPart{phase.seatDrawn, seatAt};
+    f.seatShadow = PlacedPart{phase.seatDrawn && phase.seatShadow, seatAt + shadowLift};
+}
+
+// The seat rocket's plume while it burns.
+void planPlume(const Simulation& sim, const Vec3& packageAt, BodyScene& s, BodyFrame& f) {
+    const EjectionAttitude& e = sim.ejection;
+    float pitch = sim.times.seqMode == 1 ? rocketPitchDeg(sim.clocks.sinceRocketFire, sim.params) : 0.0f;
+    posePartStage(s.model, kPartRocketPlume, kPartSeat, pitch, 0.0f, 0.0f, 0.0f);
+    posePartFinal(s.model, kPartRocketPlume, kPartFighter, e.pitchDeg, e.rollDeg, e.headingDeg);
+    f.plume = PlacedPart{true, packageAt};
+    f.plumeEmission = plumeFlicker(s.random);
+    f.plumeVisible = sim.params.rocketThrustLb > 100.0f;
+}
+
+// The parachute pack on its own path; returns where it is. The farthest it
+// has pulled away from the package sets the main's line length.
+Vec3 planPack(const Simulation& sim, const BodyPhase& phase, const FramePlaces& w, BodyScene& s, BodyFrame& f) {
+    BodyState& st = s.state;
+    Vec3 packAt = w.start + packPosition(sim.pack, sim.clocks.mainIndex);
+    if (w.t > sim.times.tMainFire && !phase.steadyDescent) {
+        float d = (packAt - w.package).length();
+        if (d > st.packDistanceM) st.packDistanceM = d;
+    }
+    if (phase.pack) {
+        const EjectionAttitude& e = sim.ejection;
+        posePartStage(s.model, kPartPack, kPartPilot, rocketPitchDeg(sim.params.rocketBurnTimeS, sim.params), 0.0f,
+                      0.0f, 0.0f);
+        posePartFinal(s.model, kPartPack, kPartFighter, e.pitchDeg, e.rollDeg, e.headingDeg);
+        f.pack = PlacedPart{true, packAt};
+    }
+    return packAt;
+}
+
 }  // namespace
 
 BodyFrame planBodyFrame(const Simulation& sim, BodyScene& s) {
     BodyFrame f;
     BodyState& st = s.state;
-    const PlaybackClocks& c = sim.clocks;
     st.seatStartOffset = sim.geometry.seatStartOffset;
-    f.playing = c.playing != 0;
+    f.playing = sim.clocks.playing != 0;
     if (!f.playing) {
         if (st.runSeen) {
             // The run was stopped: the crew goes back into the cockpit.
@@ -197,130 +363,17 @@ BodyFrame planBodyFrame(const Simulation& sim, BodyScene& s) {
     }
     noteRun(sim, s);
 
-    const SequencerTimes& T = sim.times;
-    const Trajectory& tr = *sim.trajectory;
-    const double t = c.seatTime;
-    const Vec3 start = toVec(sim.fighter.start);
-    const Vec3 offset = st.seatStartOffset;
-
-    // 1. The fighter and the seat-and-pilot package.
-    double fp[3];
-    fighterPositionAt(sim.fighter, c.flightTime, fp);
-    Vec3 flying = toVec(fp);
-    const bool steady = t > T.tMainFire + 10.0 && sim.descent.active;
-    Vec3 P;
-    if (c.seatIndex == 0) P = flying;
-    else if (steady) P = start + toVec(sim.descent.p);
-    else P = start + trajectoryPosition(tr, c.seatIndex);
-
-    // 2. The crash of the abandoned fighter.
-    if (!st.crashed && flying.z < kCrashDepthM) {
-        const Vec3& pivot = s.model.parts[kPartFighter].partPivot;
-        st.crashed = true;
-        st.crashPoint = Vec3(pivot.x + flying.x, pivot.y + flying.y, 0.0f);
-        st.fighterAtCrash = Vec3(flying.x, flying.y, kCrashDepthM);
-        f.crashedNow = true;  // sound: crash and fire start, engine and ejection sound stop
-    }
-    Vec3 F = st.crashed ? st.crashPoint : flying;
-
-    // 3. The pilot reaching the ground.
-    const float mount = offset.z + sim.geometry.cockpitOffset.z;
-    float height = P.z + mount - kPilotHeightDrop;
-    if (!st.landed && height <= 0.0f) {
-        st.landed = true;
-        st.landedSeatTimeS = t;
-        st.touchdownPoint = Vec3(P.x, P.y, 0.5f - mount);
-        f.landedNow = true;  // sound: wind stops
-    }
-    if (st.landed) P = st.touchdownPoint;
-    st.pilotHeightM = st.landed ? 0.0f : height;
-    st.fighterPoint = F;
-    st.packagePoint = P;
-
-    // Crash fire, then the fighter and its shadow.
-    if (st.crashed) {
-        f.crashFire = true;
-        f.crashPoint = st.crashPoint;
-        f.fireSize = crashFireSize(s.random);
-        f.fireFrame = atlasFrame(fireAnim, c.flightTime);
-    } else if (s.fighterShown) {
-        f.fighter = PlacedPart{true, F};
-        f.fighterShadow = PlacedPart{true, F};
-    }
-    // 5. The canopy, hinged on the fighter (where it came down, once crashed)
-    // or flying free.
-    planCanopy(sim, st.crashed ? st.fighterAtCrash : F, s, f);
+    const FramePlaces w = placeFighterAndPackage(sim, s, f);
+    planFighter(sim, w, s, f);
 
     // 6. Seat, pilot, plume and parachutes by phase.
-    const BodyPhase phase = bodyPhaseAt(t, phaseTimesOf(sim));
-    const bool secondFigure = sim.sequencerRun.seatSeparated && c.sinceSeparation > 0.2;
-    if (phase.afterCatapultSnapshot && !st.catapultSnapshotTaken) {
-        takePartSnapshot(s.model, s.snapshot, secondFigure);
-        st.catapultSnapshotTaken = true;
-    }
-    if (phase.afterMainFireSnapshot && !st.mainFireSnapshotTaken) {
-        takePartSnapshot(s.model, s.snapshot, secondFigure);
-        st.mainFireSnapshotTaken = true;
-    }
-
-    const bool seatApart = phase.seatMayLeave && sim.emptySeat.computed;
-    if (phase.pose == SeatPose::RocketPitched) {
-        poseRocketPitched(sim, s, rocketPitchDeg(c.sinceRocketFire, sim.params));
-    } else if ((phase.pose == SeatPose::AlignedRigid || phase.pose == SeatPose::AlignedSwinging) &&
-               !(st.landed && !f.landedNow)) {
-        // Once down, the pilot keeps the attitude he landed in.
-        AttitudeInputs in;
-        in.velocity = steady ? toVec(sim.descent.v) : trajectoryVelocity(tr, msIndex(t));
-        in.kind = phase.pose == SeatPose::AlignedRigid ? AttitudeKind::Rigid : AttitudeKind::Swinging;
-        in.mode = T.seqMode;
-        in.playing = true;
-        in.seatTimeS = t;
-        in.tMainFire = T.tMainFire;
-        in.sinceMainFire = c.sinceMainFire;
-        in.sinceDrogueFire = c.sinceDrogueFire;
-        in.mainFireSpeedMs = trajectoryVelocity(tr, msIndex(T.tMainFire)).length();
-        in.totalMassKg = sim.params.totalMassKg;
-        in.seatStartOffset = offset;
-        alignBodyToVelocity(s.model, s.snapshot, kPartPilot, kPartPilot, s.seatAxes, in, s.attitude);
-        if (phase.seatDrawn) alignBodyToVelocity(s.model, s.snapshot, kPartSeat, kPartSeat, s.seatAxes, in, s.attitude);
-    }
-
-    const Vec3 shadowLift(offset.x, offset.y, offset.z + kShadowRaiseM);
-    f.pilot = PlacedPart{true, P};
-    f.pilotShadow = PlacedPart{phase.pilotShadow, P + shadowLift};
-    Vec3 seatAt = P;
-    if (seatApart) {
-        Vec3 own = emptySeatAt(sim.emptySeat, c.separationIndex);
-        Vec3 pilotRel = st.landed ? P - start : trajectoryPosition(tr, c.seatIndex);
-        if (std::fabs(pilotRel.length() - own.length()) > kSeatApartM) seatAt = start + own;
-    }
-    f.seat = PlacedPart{phase.seatDrawn, seatAt};
-    f.seatShadow = PlacedPart{phase.seatDrawn && phase.seatShadow, seatAt + shadowLift};
-
-    if (phase.plume) {
-        const EjectionAttitude& e = sim.ejection;
-        float pitch = T.seqMode == 1 ? rocketPitchDeg(c.sinceRocketFire, sim.params) : 0.0f;
-        posePartStage(s.model, kPartRocketPlume, kPartSeat, pitch, 0.0f, 0.0f, 0.0f);
-        posePartFinal(s.model, kPartRocketPlume, kPartFighter, e.pitchDeg, e.rollDeg, e.headingDeg);
-        f.plume = PlacedPart{true, P};
-        f.plumeEmission = plumeFlicker(s.random);
-        f.plumeVisible = sim.params.rocketThrustLb > 100.0f;
-    }
-
-    if (phase.drogue) planDrogue(sim, t, start, P, s, f);
-
-    Vec3 packAt = start + packPosition(sim.pack, c.mainIndex);
-    if (t > T.tMainFire && !phase.steadyDescent) {
-        float d = (packAt - P).length();
-        if (d > st.packDistanceM) st.packDistanceM = d;
-    }
-    if (phase.pack) {
-        const EjectionAttitude& e = sim.ejection;
-        posePartStage(s.model, kPartPack, kPartPilot, rocketPitchDeg(sim.params.rocketBurnTimeS, sim.params),
-                      0.0f, 0.0f, 0.0f);
-        posePartFinal(s.model, kPartPack, kPartFighter, e.pitchDeg, e.rollDeg, e.headingDeg);
-        f.pack = PlacedPart{true, packAt};
-    }
-    if (phase.mainChute && !st.landed) planMain(sim, t, steady, P, packAt, s, f);
+    const BodyPhase phase = bodyPhaseAt(w.t, phaseTimesOf(sim));
+    takeSnapshots(sim, phase, s);
+    poseSeatAndPilot(sim, phase, w, s, f);
+    placeSeatAndPilot(sim, phase, w, s, f);
+    if (phase.plume) planPlume(sim, w.package, s, f);
+    if (phase.drogue) planDrogue(sim, w.t, w.start, w.package, s, f);
+    const Vec3 packAt = planPack(sim, phase, w, s, f);
+    if (phase.mainChute && !st.landed) planMain(sim, w.t, w.steady, w.package, packAt, s, f);
     return f;
 }
