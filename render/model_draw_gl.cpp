@@ -51,6 +51,132 @@ void drawQuad(const PolyModel& m, int i, const Vec3& n, float s) {
     glDisable(GL_TEXTURE_2D);
 }
 
+// One part's slots being drawn: the next face normal, and whether a
+// primitive is open. Tracking the open glBegin means a stream that starts a
+// primitive while one is open, or ends none, never leaves GL inside a
+// begin/end pair. GL refuses state changes inside a primitive, so a malformed
+// stream that asks for one there ("EC" in a polygon, "S" before the last
+// "E") closes it first.
+struct PartStream {
+    const PolyModel& m;
+    float s;    // normal sign
+    int index;  // next face normal
+    bool open = false;
+
+    void close() {
+        if (open) glEnd();
+        open = false;
+    }
+    void begin(GLenum mode) {
+        close();
+        glBegin(mode);
+        open = true;
+    }
+};
+
+// "S": a polygon with the next face normal, wound as the slot says.
+void startPolygon(PartStream& p, int i) {
+    p.close();
+    glFrontFace(p.m.slotKind[i] == kindStartCw ? GL_CW : GL_CCW);
+    Vec3 n = normalAt(p.m, p.index);
+    glNormal3f(p.s * n.x, p.s * n.y, p.s * n.z);
+    p.begin(GL_POLYGON);
+    ++p.index;
+    vertexOf(p.m, i);
+}
+
+// "C": a colour; outside a primitive it also says whether the part is
+// see-through.
+void setColour(const PartStream& p, int i) {
+    const Vec3& c = p.m.drawPos[i];
+    const float alpha = p.m.slotAlpha[i];
+    if (p.open) {
+        // Inside a primitive only the colour may change.
+        glColor4f(c.x, c.y, c.z, alpha == 0.0f ? 1.0f : alpha);
+        return;
+    }
+    if (alpha == 0.0f) {
+        glColor3f(c.x, c.y, c.z);
+        glDisable(GL_BLEND);
+        glDepthMask(GL_TRUE);
+    } else {
+        glEnable(GL_BLEND);
+        glColor4f(c.x, c.y, c.z, alpha);
+        glDepthMask(GL_FALSE);
+    }
+}
+
+// The textured, unlit strips that follow (the chute's cylinder).
+void startTexturedStrips(PartStream& p, int i) {
+    p.close();
+    glEnable(GL_TEXTURE_2D);
+    glDisable(GL_CULL_FACE);
+    // Bound before the wrap is set, so the clamp lands on the strip's own
+    // texture and never on whatever texture was bound before.
+    glBindTexture(GL_TEXTURE_2D, tgaTexture(p.m.slotTexture[i]));
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glColor4f(1, 1, 1, 1);
+}
+
+// A state change between primitives: it closes what is open first.
+void changeState(PartStream& p, int kind) {
+    p.close();
+    switch (kind) {
+        case kindTextureOff: glDisable(GL_TEXTURE_2D); break;
+        case kindStripEnd: glEnable(GL_LIGHTING); break;
+        case kindCullOn: glEnable(GL_CULL_FACE); break;
+        case kindCullOff: glDisable(GL_CULL_FACE); break;
+        case kindFrontCcw: glFrontFace(GL_CCW); break;
+        case kindFrontCw: glFrontFace(GL_CW); break;
+        default: break;
+    }
+}
+
+// Draws slot i; returns the last slot it used (a quad takes four).
+int drawSlot(PartStream& p, int i, int last) {
+    const PolyModel& m = p.m;
+    switch (m.slotKind[i]) {
+        case kindEnd:
+            if (p.open) {
+                vertexOf(m, i);
+                glEnd();
+                p.open = false;
+            }
+            break;
+        case kindStartCw:
+        case kindStartCcw: startPolygon(p, i); break;
+        case kindCorner:
+            if (p.open) vertexOf(m, i);
+            break;
+        case kindStripCorner:
+            if (p.open) {
+                glTexCoord2f(m.slotUV[i].u, m.slotUV[i].v);
+                vertexOf(m, i);
+            }
+            break;
+        case kindColour: setColour(p, i); break;
+        case kindCylinderOn: startTexturedStrips(p, i); break;
+        case kindStripBegin: p.begin(GL_TRIANGLE_STRIP); break;
+        case kindTextureOff:
+        case kindStripEnd:
+        case kindCullOn:
+        case kindCullOff:
+        case kindFrontCcw:
+        case kindFrontCw: changeState(p, m.slotKind[i]); break;
+        case kindQuad:
+            p.close();
+            if (i + 3 <= last) drawQuad(m, i, normalAt(m, p.index), p.s);
+            ++p.index;
+            return i + 3;
+        default: break;
+    }
+    return i;
+}
+
 } // namespace
 
 void drawModelPart(const PolyModel& m, int part, float tx, float ty, float tz, float s, bool noCull) {
@@ -61,116 +187,9 @@ void drawModelPart(const PolyModel& m, int part, float tx, float ty, float tz, f
     glPushMatrix();
     glTranslatef(tx, ty, tz);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    int index = (int)m.parts[part].firstNormal;
-    // Tracks an open glBegin so a stream that starts a primitive while one is
-    // open, or ends none, never leaves GL inside a begin/end pair. GL refuses
-    // state changes inside a primitive, so a malformed stream that asks for
-    // one there ("EC" in a polygon, "S" before the last "E") closes it first.
-    bool open = false;
-    auto close = [&]() {
-        if (open) glEnd();
-        open = false;
-    };
-    auto begin = [&](GLenum mode) {
-        close();
-        glBegin(mode);
-        open = true;
-    };
-    for (int i = first; i <= last; ++i) {
-        const Vec3& p = m.drawPos[i];
-        switch (m.slotKind[i]) {
-        case kindEnd:
-            if (open) {
-                vertexOf(m, i);
-                glEnd();
-                open = false;
-            }
-            break;
-        case kindStartCw:
-        case kindStartCcw: {
-            close();
-            glFrontFace(m.slotKind[i] == kindStartCw ? GL_CW : GL_CCW);
-            Vec3 n = normalAt(m, index);
-            glNormal3f(s * n.x, s * n.y, s * n.z);
-            begin(GL_POLYGON);
-            ++index;
-            vertexOf(m, i);
-            break;
-        }
-        case kindCorner:
-            if (open) vertexOf(m, i);
-            break;
-        case kindStripCorner:
-            if (open) {
-                glTexCoord2f(m.slotUV[i].u, m.slotUV[i].v);
-                vertexOf(m, i);
-            }
-            break;
-        case kindColour:
-            if (open) {
-                // Inside a primitive only the colour may change.
-                glColor4f(p.x, p.y, p.z, m.slotAlpha[i] == 0.0f ? 1.0f : m.slotAlpha[i]);
-                break;
-            }
-            if (m.slotAlpha[i] == 0.0f) {
-                glColor3f(p.x, p.y, p.z);
-                glDisable(GL_BLEND);
-                glDepthMask(GL_TRUE);
-            } else {
-                glEnable(GL_BLEND);
-                glColor4f(p.x, p.y, p.z, m.slotAlpha[i]);
-                glDepthMask(GL_FALSE);
-            }
-            break;
-        case kindCylinderOn:
-            close();
-            glEnable(GL_TEXTURE_2D);
-            glDisable(GL_CULL_FACE);
-            // Bound before the wrap is set, so the clamp lands on the strip's
-            // own texture and never on whatever texture was bound before.
-            glBindTexture(GL_TEXTURE_2D, tgaTexture(m.slotTexture[i]));
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-            glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-            glDisable(GL_LIGHTING);
-            glDisable(GL_BLEND);
-            glColor4f(1, 1, 1, 1);
-            break;
-        case kindTextureOff:
-            close();
-            glDisable(GL_TEXTURE_2D);
-            break;
-        case kindStripBegin: begin(GL_TRIANGLE_STRIP); break;
-        case kindStripEnd:
-            close();
-            glEnable(GL_LIGHTING);
-            break;
-        case kindCullOn:
-            close();
-            glEnable(GL_CULL_FACE);
-            break;
-        case kindCullOff:
-            close();
-            glDisable(GL_CULL_FACE);
-            break;
-        case kindFrontCcw:
-            close();
-            glFrontFace(GL_CCW);
-            break;
-        case kindFrontCw:
-            close();
-            glFrontFace(GL_CW);
-            break;
-        case kindQuad:
-            close();
-            if (i + 3 <= last) drawQuad(m, i, normalAt(m, index), s);
-            ++index;
-            i += 3;
-            break;
-        default: break;
-        }
-    }
-    close();
+    PartStream stream{m, s, (int)m.parts[part].firstNormal};
+    for (int i = first; i <= last; ++i) i = drawSlot(stream, i, last);
+    stream.close();
     glPopMatrix();
 }
 

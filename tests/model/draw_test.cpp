@@ -3,7 +3,9 @@
 // primitive, and well-formed streams lose no vertex.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "render/model_draw.h"
 #include "render/poly_model.h"
@@ -27,10 +29,7 @@ void expectValidGl(const std::string& what) {
     EXPECT_FALSE(glRecord.inside) << what;
 }
 
-}  // namespace
-
-TEST(ModelDrawing, MalformedStreamsNeverChangeStateInsideAPrimitive) {
-    const char* streams[] = {
+const char* const kMalformedStreams[] = {
         "S 0 0 0\n- 1 0 0\nS 0 1 0\n- 1 1 0\nE 0 2 0\n",  // "S" without "E" before the next "S"
         "S 0 0 0\n- 1 0 0\nR 0 1 0\n- 1 1 0\nE 0 2 0\n",
         "S 0 0 0\nEC\n- 1 0 0\nE 1 1 0\n",               // culling switched inside a polygon
@@ -41,8 +40,20 @@ TEST(ModelDrawing, MalformedStreamsNeverChangeStateInsideAPrimitive) {
         "S 0 0 0\n- 1 0 0\nX 0 0 0 19 0\n- 1 0 0\n- 1 1 0\n- 0 1 0\nE 5 5 5\n",
         "TS\n. 0 0 0\nS 1 1 1\n- 2 2 2\n",               // nothing ever closed
         "S 0 0 0\nC 255 0 0 0.5\n- 1 0 0\nC 0 0 0 0\nE 1 1 0\n",
-    };
-    for (const char* body : streams) {
+};
+
+const char* const kWellFormedStream =
+    "C 200 10 10 0\n"
+    "S 0 0 0\n- 1 0 0\nE 1 1 0\n"
+    "EC\nCR\n"
+    "R 0 0 1\n- 1 0 1\n- 1 1 1\nE 0 1 1\n"
+    "X 0 0 2 19 1\n- 1 0 2\n- 1 1 2\n- 0 1 2\n"
+    "BT 4 0 0 0 0 0 1 0\nTS\n. 1 0 0\n. 0 1 0\n. 0 0 1\nED\nOF\n";
+
+}  // namespace
+
+TEST(ModelDrawing, MalformedStreamsNeverChangeStateInsideAPrimitive) {
+    for (const char* body : kMalformedStreams) {
         ASSERT_TRUE(loadModelText(std::string("Q 1 0 0 0 0 0 0\n") + body + "x\n", model)) << body;
         resetGlRecord();
         drawAllParts(model);
@@ -51,18 +62,25 @@ TEST(ModelDrawing, MalformedStreamsNeverChangeStateInsideAPrimitive) {
 }
 
 TEST(ModelDrawing, WellFormedStreamDrawsEveryVertex) {
-    ASSERT_TRUE(loadModelText("Q 1 0 0 0 0 0 0\n"
-                              "C 200 10 10 0\n"
-                              "S 0 0 0\n- 1 0 0\nE 1 1 0\n"
-                              "EC\nCR\n"
-                              "R 0 0 1\n- 1 0 1\n- 1 1 1\nE 0 1 1\n"
-                              "X 0 0 2 19 1\n- 1 0 2\n- 1 1 2\n- 0 1 2\n"
-                              "BT 4 0 0 0 0 0 1 0\nTS\n. 1 0 0\n. 0 1 0\n. 0 0 1\nED\nOF\n"
-                              "x\n",
-                              model));
+    ASSERT_TRUE(loadModelText(std::string("Q 1 0 0 0 0 0 0\n") + kWellFormedStream + "x\n", model));
     resetGlRecord();
     drawModelPart(model, 1, 0, 0, 0, 1.0f, false);
     expectValidGl("model");
     EXPECT_EQ(glRecord.begins, 4);
     EXPECT_EQ(glRecord.vertices, 3 + 4 + 4 + 3);
+}
+
+// Every GL call with its arguments, in order, as the drawing made them when
+// this was recorded: reworking the drawing code must not change a bit of it.
+TEST(ModelDrawing, EveryCallIsTheRecordedOne) {
+    std::vector<std::string> bodies(std::begin(kMalformedStreams), std::end(kMalformedStreams));
+    bodies.push_back(kWellFormedStream);
+    resetGlRecord();
+    for (const std::string& body : bodies) {
+        ASSERT_TRUE(loadModelText("Q 1 0.5 -1 2 0 0 0\n" + body + "x\n", model)) << body;
+        drawModelPart(model, 1, 1.5f, -2.0f, 3.25f, 1.0f, false);
+        drawModelPart(model, 1, 0.0f, 0.0f, 0.0f, -1.0f, true);
+        drawPartShadow(model, 1, 1.5f, -2.0f, 3.25f, Vec3(10, 10, 100));
+    }
+    EXPECT_EQ(glRecord.trace, 0x4868ceeccfa86d25ull);
 }
