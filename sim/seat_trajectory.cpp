@@ -35,20 +35,14 @@ void launchPack(Simulation& sim, double baseAltitudeM) {
     computeChutePack(sim.pack, launch);
 }
 
-}  // namespace
-
-void computeSeatTrajectory(Simulation& sim, double seconds, const float v0[3], const double p0[3]) {
+// A new run's records: the sequencer, the summary (the apex the playback
+// reads is kept until this run passes it), the line stretch, the pack, the
+// first sample and the event times that are not yet known.
+void startSeatRun(Simulation& sim, const float v0[3], const double p0[3]) {
     Trajectory& tr = *sim.trajectory;
-    const SimParams& P = sim.params;
-    const SimConstants& C = sim.constants;
     SequencerTimes& S = sim.times;
-    SequencerRun& R = sim.sequencerRun;
     SeatRunSummary& run = sim.run;
-    const float Tc = sim.derived.catapultPhaseTimeS;
-    const double dt = C.dt;
-    const CatapultState& cat = sim.catapult;
-
-    R = SequencerRun();
+    sim.sequencerRun = SequencerRun();
     float apex = run.apexHeightM;
     run = SeatRunSummary();
     run.apexHeightM = apex;
@@ -73,154 +67,248 @@ void computeSeatTrajectory(Simulation& sim, double seconds, const float v0[3], c
     }
     tr.lastIndex = 1;
 
-    S.tRocketFire = (double)Tc + 0.02;
+    S.tRocketFire = (double)sim.derived.catapultPhaseTimeS + 0.02;
     S.tMainFire = 999.0;
     // Separation and line stretch are events of this run; until they happen
     // they lie beyond any run, so no reader takes an earlier run's moment.
     S.tSeatManSeparation = kEventNeverS;
     S.tLineStretch = kEventNeverS;
+}
 
-    const double baseAltitude = sim.runFighterAltitudeM + sim.runMountingHeightM;
-    const double fighterSpeedKt = sim.fighter.velocity.length() * kKtPerMs;
-    const double totalMassKg = P.totalMassKg;
-    const double pilotMassKg = (double)P.pilotMassKg + P.gearMassKg;
-    const PackageDragFigures dragFigures = packageDragFigures(P, C);
-    const double burnEnd = S.tRocketFire + P.rocketBurnTimeS;
+// What stays the same over the run's steps.
+struct RunSetup {
+    double dt;
+    float catapultEndS;
+    double baseAltitudeM;
+    double fighterSpeedKt;
+    double totalMassKg, pilotMassKg;  // the package, and the pilot alone once the seat has gone
+    PackageDragFigures dragFigures;
+    double burnEndS;
+};
 
-    double speed = length3(v0[0], v0[1], v0[2]);
-    double packageAltitude = baseAltitude + tr.pz[1];
-    const double startZ = tr.pz[1];
-    // The sample the step starts from, carried in registers rather than read
-    // back from the store.
-    double cur[3] = {tr.px[1], tr.py[1], tr.pz[1]};
-    double curV[3] = {tr.vx[1], tr.vy[1], tr.vz[1]};
-    double curA[3] = {0.0, 0.0, 0.0};
-    double largestDrag = 0.0, largestDragTime = 0.0;
+RunSetup runSetup(const Simulation& sim) {
+    const SimParams& P = sim.params;
+    RunSetup u;
+    u.dt = sim.constants.dt;
+    u.catapultEndS = sim.derived.catapultPhaseTimeS;
+    u.baseAltitudeM = sim.runFighterAltitudeM + sim.runMountingHeightM;
+    u.fighterSpeedKt = sim.fighter.velocity.length() * kKtPerMs;
+    u.totalMassKg = P.totalMassKg;
+    u.pilotMassKg = (double)P.pilotMassKg + P.gearMassKg;
+    u.dragFigures = packageDragFigures(P, sim.constants);
+    u.burnEndS = sim.times.tRocketFire + P.rocketBurnTimeS;
+    return u;
+}
+
+// The sample a step starts from, carried here rather than read back from
+// the store, and what the steps keep track of.
+struct StepState {
+    double p[3], v[3], a[3];
+    double speed;
+    double packageAltitudeM;
+    double startZ;
+    double largestDrag = 0.0, largestDragTimeS = 0.0;
+};
+
+StepState firstStep(const Trajectory& tr, const RunSetup& u, const float v0[3]) {
+    StepState s;
+    s.speed = length3(v0[0], v0[1], v0[2]);
+    s.packageAltitudeM = u.baseAltitudeM + tr.pz[1];
+    s.startZ = tr.pz[1];
+    const double p[3] = {tr.px[1], tr.py[1], tr.pz[1]}, v[3] = {tr.vx[1], tr.vy[1], tr.vz[1]};
+    for (int k = 0; k < 3; ++k) {
+        s.p[k] = p[k];
+        s.v[k] = v[k];
+        s.a[k] = 0.0;
+    }
+    return s;
+}
+
+// The thrust at t: the catapult on its rails, then the seat rocket while it
+// burns.
+void thrustAt(const Simulation& sim, const RunSetup& u, double t, double F[3]) {
+    F[0] = F[1] = F[2] = 0.0;
+    const double rocketFire = sim.times.tRocketFire;
+    if (t <= u.catapultEndS) {
+        catapultThrust(sim.catapult, t, F);
+    } else if (rocketFire < t && t <= u.burnEndS) {
+        Vec3 r = rocketAcceleration(t - rocketFire, sim.params, sim.constants, sim.ejection);
+        F[0] = r.x;
+        F[1] = r.y;
+        F[2] = r.z;
+    }
+}
+
+// One step's motion under thrust, gravity once off the rails, and the drag of
+// the step before; sign is the drag's sign on each axis at the start.
+struct Moved {
+    double p[3], v[3], sign[3];
+};
+
+Moved move(const StepState& s, const RunSetup& u, const double F[3], double t) {
+    const bool free = t > u.catapultEndS;
+    const double gv = free ? kGravityStepV(u.dt) : 0.0;
+    const double gp = free ? kGravityStepP(u.dt) : 0.0;
+    Moved m;
+    for (int k = 0; k < 3; ++k) {
+        m.sign[k] = dragSign(s.v[k]);
+        m.v[k] = s.v[k];
+        m.p[k] = s.p[k];
+    }
+    integrateAxis(F[0], std::fabs(s.a[0]), u.dt, 0.0, 0.0, m.v[0], m.p[0]);
+    integrateAxis(F[1], std::fabs(s.a[1]), u.dt, 0.0, 0.0, m.v[1], m.p[1]);
+    integrateAxis(F[2], std::fabs(s.a[2]), u.dt, gv, gp, m.v[2], m.p[2]);
+    return m;
+}
+
+// The package's height over the ground, its landing and its highest point.
+void noteHeight(SeatRunSummary& run, const RunSetup& u, StepState& s, double t, const double p[3]) {
+    s.packageAltitudeM = u.baseAltitudeM + p[2] - 0.4;
+    if (!run.landed && s.packageAltitudeM <= 0.0) {
+        run.landed = true;
+        run.landingP[0] = p[0];
+        run.landingP[1] = p[1];
+        run.landingP[2] = p[2];
+        run.landingTimeS = t;
+    }
+    float gained = (float)(p[2] - s.startZ);
+    if (gained > run.apexHeightM) run.apexHeightM = gained;
+}
+
+// Under the main parachute: the pack launched on the first step, the
+// canopy's inflation for the distance of this step, and the moment the pack
+// has pulled the lines straight.
+ChuteAreaCd mainChuteStep(Simulation& sim, const RunSetup& u, long i, double t, const double p[3],
+                          const double before[3], double speed) {
+    SequencerTimes& S = sim.times;
+    const double tau = t - S.tMainFire;
+    if (!sim.pack.computed) launchPack(sim, u.baseAltitudeM);
+    const double stepDistance = length3(p[0] - before[0], p[1] - before[1], p[2] - before[2]);
+    const ChuteAreaCd chute =
+        mainChuteInflation(sim.mainChute, sim.mainRadii, tau, stepDistance, speed * kKtPerMs, u.fighterSpeedKt);
+    LineStretch& ls = sim.lineStretch;
+    if (ls.stretched) ls.pilotDistanceM += stepDistance;
+    if (tau > 0.0 && !ls.stretched) {
+        Vec3 packAt = packPosition(sim.pack, (long)(tau * 1000.0));
+        double dx = packAt.x - p[0], dy = packAt.y - p[1], dz = packAt.z - p[2];
+        if (length3(dx, dy, dz) >= sim.constants.lineLengthM && tau > 0.001) {
+            ls.stretched = true;
+            S.tLineStretch = i * 0.001;
+            ls.delayS = S.tLineStretch - S.tMainFire;
+            ls.packMinusPilot[0] = dx;
+            ls.packMinusPilot[1] = dy;
+            ls.packMinusPilot[2] = dz;
+        }
+    }
+    return chute;
+}
+
+// The drag of the configuration the phase gives, on the mass the package
+// has now: the separation it may cause, the largest so far, and the vector
+// for the next step.
+struct StepDrag {
+    double massKg;
+    bool vectorTaken;  // false: the vector was skipped (all zeros)
+};
+
+StepDrag dragStep(Simulation& sim, const RunSetup& u, StepState& s, DragPhase phase, const ChuteAreaCd& chute,
+                  double t, const Moved& m, double drag[3]) {
+    SequencerTimes& S = sim.times;
+    SequencerRun& R = sim.sequencerRun;
+    const PhaseDrag figures = phaseDrag(phase, u.dragFigures, chute.areaM2, chute.cd, drogueActive(t, S));
+    const double mass = R.seatSeparated ? u.pilotMassKg : u.totalMassKg;
+    const double D = dragAcceleration(figures.cd, s.speed, mass, figures.areaM2, s.packageAltitudeM);
+    updateSeparation(t, D, S, R);
+    if (D > s.largestDrag) {
+        s.largestDrag = D;
+        s.largestDragTimeS = t;
+    }
+    return {mass, truncatedDragVector(D, m.v, s.speed, m.sign, drag)};
+}
+
+void storeSample(Trajectory& tr, long n, const Moved& m) {
+    tr.vx[n] = m.v[0];
+    tr.vy[n] = m.v[1];
+    tr.vz[n] = m.v[2];
+    tr.px[n] = m.p[0];
+    tr.py[n] = m.p[1];
+    tr.pz[n] = m.p[2];
+}
+
+// Ten seconds after the main parachute fires the precomputed window ends:
+// the descent goes on from this state.
+void endWindow(SeatRunSummary& run, double t, const Moved& m, const double drag[3]) {
+    run.windowEnded = true;
+    for (int k = 0; k < 3; ++k) {
+        run.endP[k] = m.p[k];
+        run.endV[k] = m.v[k];
+        run.endA[k] = drag[k];
+    }
+    run.endTimeS = t - 0.001;
+}
+
+}  // namespace
+
+void computeSeatTrajectory(Simulation& sim, double seconds, const float v0[3], const double p0[3]) {
+    Trajectory& tr = *sim.trajectory;
+    SequencerTimes& S = sim.times;
+    SequencerRun& R = sim.sequencerRun;
+    SeatRunSummary& run = sim.run;
+    startSeatRun(sim, v0, p0);
+    const RunSetup u = runSetup(sim);
+    StepState s = firstStep(tr, u, v0);
 
     long lastStep = (long)(seconds * 1000.0) - 1;
     if (lastStep > kTrajectoryLastIndex - 1) lastStep = kTrajectoryLastIndex - 1;
 
     for (long i = 1; i <= lastStep; ++i) {
-        const double t = i * dt;
+        const double t = i * u.dt;
 
-        const double altitudeFt = packageAltitude * kFtPerM;
-        if (inSensingWindow(t, Tc, R)) senseMode(speed, altitudeFt, Tc, P.rocketBurnTimeS, S, R);
+        const double altitudeFt = s.packageAltitudeM * kFtPerM;
+        if (inSensingWindow(t, u.catapultEndS, R))
+            senseMode(s.speed, altitudeFt, u.catapultEndS, sim.params.rocketBurnTimeS, S, R);
         resenseMode5(t, altitudeFt, S, R);
 
-        double F[3] = {0.0, 0.0, 0.0};
-        if (t <= Tc) {
-            catapultThrust(cat, t, F);
-        } else if (S.tRocketFire < t && t <= burnEnd) {
-            Vec3 r = rocketAcceleration(t - S.tRocketFire, P, C, sim.ejection);
-            F[0] = r.x;
-            F[1] = r.y;
-            F[2] = r.z;
-        }
-
-        const bool free = t > Tc;
-        const double gv = free ? kGravityStepV(dt) : 0.0;
-        const double gp = free ? kGravityStepP(dt) : 0.0;
-        const double sx = dragSign(curV[0]), sy = dragSign(curV[1]), sz = dragSign(curV[2]);
-        double vx = curV[0], vy = curV[1], vz = curV[2];
-        double px = cur[0], py = cur[1], pz = cur[2];
-        integrateAxis(F[0], std::fabs(curA[0]), dt, 0.0, 0.0, vx, px);
-        integrateAxis(F[1], std::fabs(curA[1]), dt, 0.0, 0.0, vy, py);
-        integrateAxis(F[2], std::fabs(curA[2]), dt, gv, gp, vz, pz);
-        // A state that is no longer finite has nothing left to tell (and
-        // its times and indices would be meaningless): stop at the last
-        // finite sample.
-        if (!std::isfinite(px + py + pz + vx + vy + vz)) {
+        double F[3];
+        thrustAt(sim, u, t, F);
+        const Moved m = move(s, u, F, t);
+        // A state that is no longer finite has nothing left to tell (and its
+        // times and indices would be meaningless): stop at the last finite
+        // sample.
+        if (!std::isfinite(m.p[0] + m.p[1] + m.p[2] + m.v[0] + m.v[1] + m.v[2])) {
             run.diverged = true;
             run.divergedAtS = t;
             break;
         }
         const long n = i + 1;
-        tr.vx[n] = vx;
-        tr.vy[n] = vy;
-        tr.vz[n] = vz;
-        tr.px[n] = px;
-        tr.py[n] = py;
-        tr.pz[n] = pz;
+        storeSample(tr, n, m);
+        noteHeight(run, u, s, t, m.p);
+        s.speed = length3(m.v[0], m.v[1], m.v[2]);
 
-        packageAltitude = baseAltitude + pz - 0.4;
-        if (!run.landed && packageAltitude <= 0.0) {
-            run.landed = true;
-            run.landingP[0] = px;
-            run.landingP[1] = py;
-            run.landingP[2] = pz;
-            run.landingTimeS = t;
-        }
-        float gained = (float)(pz - startZ);
-        if (gained > run.apexHeightM) run.apexHeightM = gained;
-        speed = length3(vx, vy, vz);
-
-        const DragPhase phase = dragPhase(t, Tc, S, R);
-        ChuteAreaCd chute{0.0, 0.0};
-        if (phase == kPhaseMainChute) {
-            const double tau = t - S.tMainFire;
-            if (!sim.pack.computed) launchPack(sim, baseAltitude);
-            const double stepDistance = length3(px - cur[0], py - cur[1], pz - cur[2]);
-            chute = mainChuteInflation(sim.mainChute, sim.mainRadii, tau, stepDistance, speed * kKtPerMs,
-                                       fighterSpeedKt);
-            LineStretch& ls = sim.lineStretch;
-            if (ls.stretched) ls.pilotDistanceM += stepDistance;
-            if (tau > 0.0 && !ls.stretched) {
-                Vec3 packAt = packPosition(sim.pack, (long)(tau * 1000.0));
-                double dx = packAt.x - px, dy = packAt.y - py, dz = packAt.z - pz;
-                if (length3(dx, dy, dz) >= C.lineLengthM && tau > 0.001) {
-                    ls.stretched = true;
-                    S.tLineStretch = i * 0.001;
-                    ls.delayS = S.tLineStretch - S.tMainFire;
-                    ls.packMinusPilot[0] = dx;
-                    ls.packMinusPilot[1] = dy;
-                    ls.packMinusPilot[2] = dz;
-                }
-            }
-        }
-        const PhaseDrag figures = phaseDrag(phase, dragFigures, chute.areaM2, chute.cd, drogueActive(t, S));
-        const double area = figures.areaM2, cd = figures.cd;
-
-        const double mass = R.seatSeparated ? pilotMassKg : totalMassKg;
-        const double D = dragAcceleration(cd, speed, mass, area, packageAltitude);
-        updateSeparation(t, D, S, R);
-        if (D > largestDrag) {
-            largestDrag = D;
-            largestDragTime = t;
-        }
-        const double vNext[3] = {vx, vy, vz}, sign[3] = {sx, sy, sz};
+        const DragPhase phase = dragPhase(t, u.catapultEndS, S, R);
+        const ChuteAreaCd chute =
+            phase == kPhaseMainChute ? mainChuteStep(sim, u, i, t, m.p, s.p, s.speed) : ChuteAreaCd{0.0, 0.0};
         double drag[3];
-        const bool dragActs = truncatedDragVector(D, vNext, speed, sign, drag);
+        const StepDrag d = dragStep(sim, u, s, phase, chute, t, m, drag);
         tr.ax[n] = drag[0];
         tr.ay[n] = drag[1];
         tr.az[n] = drag[2];
         // A skipped drag vector is all zeros, whose length is exactly 0.
-        tr.dragForceN[i] = (dragActs ? length3(drag[0], drag[1], drag[2]) : 0.0) * mass;
-        cur[0] = px;
-        cur[1] = py;
-        cur[2] = pz;
-        curV[0] = vx;
-        curV[1] = vy;
-        curV[2] = vz;
-        for (int k = 0; k < 3; ++k) curA[k] = drag[k];
+        tr.dragForceN[i] = (d.vectorTaken ? length3(drag[0], drag[1], drag[2]) : 0.0) * d.massKg;
+        for (int k = 0; k < 3; ++k) {
+            s.p[k] = m.p[k];
+            s.v[k] = m.v[k];
+            s.a[k] = drag[k];
+        }
         tr.phase[n] = (uint8_t)phase;
         tr.lastIndex = (int32_t)n;
         run.stepsRun = (int32_t)i;
 
         if (t > S.tMainFire + 10.0) {
-            run.windowEnded = true;
-            run.endP[0] = px;
-            run.endP[1] = py;
-            run.endP[2] = pz;
-            run.endV[0] = vx;
-            run.endV[1] = vy;
-            run.endV[2] = vz;
-            run.endA[0] = drag[0];
-            run.endA[1] = drag[1];
-            run.endA[2] = drag[2];
-            run.endTimeS = t - 0.001;
+            endWindow(run, t, m, drag);
             break;
         }
-        if (packageAltitude < -2.0 && t > 15.0) {
+        if (s.packageAltitudeM < -2.0 && t > 15.0) {
             run.stoppedBelowGround = true;
             break;
         }
@@ -228,8 +316,8 @@ void computeSeatTrajectory(Simulation& sim, double seconds, const float v0[3], c
 
     // The newest sample has no step after it yet, so no force.
     tr.dragForceN[tr.lastIndex] = 0.0;
-    run.largestDrag = largestDrag;
-    run.largestDragTimeS = largestDragTime;
-    sim.derived.maxDragG = (float)(largestDrag / kGravity);
-    sim.derived.maxDragTimeS = (float)largestDragTime;
+    run.largestDrag = s.largestDrag;
+    run.largestDragTimeS = s.largestDragTimeS;
+    sim.derived.maxDragG = (float)(s.largestDrag / kGravity);
+    sim.derived.maxDragTimeS = (float)s.largestDragTimeS;
 }
