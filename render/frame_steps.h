@@ -1,4 +1,5 @@
-// The scene's steps of the frame, one call per step of renderFrame (GL).
+// The scene's steps of the frame, one call per step of renderFrame (GL; the
+// world's drawing in world_gl.cpp carries them out).
 #pragma once
 
 #include <cstdint>

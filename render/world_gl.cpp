@@ -3,8 +3,13 @@
 #include <cmath>
 
 #include "assets/textures.h"
+#include "render/frame_steps.h"
+#include "render/model_pose.h"
 #include "render/poly_model.h"
+#include "render/scene_light.h"
+#include "render/scene_switches.h"
 #include "render/world_draw.h"
+#include "sim/simulation.h"
 
 SkyGround skyGround;
 
@@ -163,4 +168,35 @@ void drawReferenceLine(const Vec3& f) {
     glVertex3f(f.x, f.y, f.z);
     glVertex3f(f.x, f.y, f.z + 10.0f);
     glEnd();
+}
+
+// The world's steps of the frame, each as the scene switches have it.
+
+void drawFogStep() { setupWorldFog(sceneSwitches.fogColor); }
+
+void drawGroundStep(const Vec3& eye, uint32_t nowMs) {
+    drawGround(hillHeights, eye);
+    if (sceneSwitches.sky) drawCloudLayer(eye, 0.74f, nowMs);
+}
+
+void drawReferenceLineStep() {
+    const FighterPosition& p = simulation.fighterPosition;
+    Vec3 offset = polyModel.partCount >= kPartFighter ? polyModel.parts[kPartFighter].offset : Vec3();
+    drawReferenceLine(Vec3((float)p.x, (float)p.y, (float)p.altitude) + offset);
+}
+
+void drawBuildingsStep() {
+    if (sceneSwitches.buildings) callWorldList();
+}
+
+void drawSunMarkerStep() { drawSunStep(sceneLight); }
+
+void drawTreesStep() {
+    if (sceneSwitches.trees) drawTrees(treeTable);
+}
+
+void prepareWorld() {
+    initHills(hillHeights, runtimeRandom);
+    placeTrees(treeTable, runtimeRandom);
+    buildWorldList();
 }
