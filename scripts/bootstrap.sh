@@ -15,6 +15,7 @@ packages=(
   clang libclang-rt-dev
   libgtest-dev googletest libbenchmark-dev
   xvfb xdotool imagemagick x11-utils libx11-dev
+  dpkg-dev file desktop-file-utils groff-base  # scripts/package.sh and the checks of what it installs
 )
 case "${1:-}" in
 '') ;;
