@@ -64,9 +64,15 @@ ours() {
     return 1
 }
 
-# relink TARGET NAME: Data/NAME becomes a link to TARGET in one rename, so
-# that a simulator starting at the same time never finds the name missing.
+# relink TARGET NAME: Data/NAME becomes a link to TARGET. A link that is
+# there is replaced in one rename, so that a simulator starting at the same
+# time never finds the name missing.
 relink() {
+    if [ ! -e "$data/$2" ] && [ ! -L "$data/$2" ]; then
+        # A new name; another start may make the same link first.
+        ln -s -- "$1" "$data/$2" 2>/dev/null || [ "$data/$2" -ef "$1" ]
+        return
+    fi
     tmp=$data/.$2.link.$$
     rm -f -- "$tmp"
     if ln -s -- "$1" "$tmp" && mv -f -T -- "$tmp" "$data/$2"; then
