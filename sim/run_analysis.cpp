@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "sim/seat_frame.h"
 #include "sim/simulation.h"
 #include "sim/spine_model.h"
 #include "sim/units.h"
@@ -15,23 +16,6 @@ double packageAltitude(const Simulation& sim, double pz) {
 
 long sampleIndexAt(const Trajectory& tr, double seatTimeS) {
     return clampTrajectoryIndex(tr, (long)std::lround(seatTimeS * 1000.0) + 1);
-}
-
-// The seat's up axis: the seat back's lean, the pitch the CG offset gives
-// during the rocket burn (held after it), then the ejection attitude.
-Vec3 seatUpAxis(const Simulation& sim, double rocketPitchDeg) {
-    Vec3 up(0.0f, 0.0f, 1.0f);
-    rotateAboutLateralAxis(up, -sim.params.seatBackAngleDeg);
-    rotateAboutLateralAxis(up, (float)rocketPitchDeg);
-    rotateRollPitchHeading(up, sim.ejection.rollDeg, sim.ejection.pitchDeg, sim.ejection.headingDeg);
-    return up;
-}
-
-double burnPitchAt(const Simulation& sim, double t) {
-    const double tau = t - sim.times.tRocketFire;
-    if (!(tau > 0.0)) return 0.0;
-    const double burn = sim.params.rocketBurnTimeS;
-    return rocketPitchDeg(tau < burn ? tau : burn, sim.params);
 }
 
 void findTouchdown(const Simulation& sim, RunAnalysis& out) {
@@ -83,29 +67,12 @@ void findFullOpening(const Simulation& sim, RunAnalysis& out) {
 
 }  // namespace
 
-namespace {
-
-// The specific force along `up` during the step from sample i (1 <= i <
-// lastIndex): the acceleration the step integrated, less gravity's.
-double specificForceAlong(const Trajectory& tr, long i, double dt, const Vec3& up) {
-    const double ax = (tr.vx[i + 1] - tr.vx[i]) / dt;
-    const double ay = (tr.vy[i + 1] - tr.vy[i]) / dt;
-    const double az = (tr.vz[i + 1] - tr.vz[i]) / dt + kGravity;
-    return ax * up.x + ay * up.y + az * up.z;
-}
-
-// Sample i as the run's samples allow: 0 is the pilot sitting in the
-// fighter; the last sample has no step after it and repeats the one before.
-long stepOfSample(const Trajectory& tr, long i) { return i >= tr.lastIndex ? tr.lastIndex - 1 : i; }
-
-}  // namespace
-
 double spinalInput(const Simulation& sim, long i) {
     const Trajectory& tr = *sim.trajectory;
+    const SeatFrameOverRun axes(sim);
     i = stepOfSample(tr, i);
-    if (i < 1) return kGravity * seatUpAxis(sim, 0.0).z;
-    const double dt = sim.constants.dt;
-    return specificForceAlong(tr, i, dt, seatUpAxis(sim, burnPitchAt(sim, i * dt)));
+    if (i < 1) return kGravity * axes.at(0).up.z;
+    return specificForceAlong(tr, i, sim.constants.dt, axes.at(i).up);
 }
 
 void analyseRun(const Simulation& sim, RunAnalysis& out, SpinalSeries* series, int substeps) {
@@ -120,18 +87,11 @@ void analyseRun(const Simulation& sim, RunAnalysis& out, SpinalSeries* series, i
         series->inputG[0] = (float)(sitting / kDriGravity);
         series->responseG[0] = (float)(sitting / kDriGravity);
     }
-    // The up axis turns only during the rocket burn.
-    const double burn = sim.params.rocketBurnTimeS;
-    const Vec3 upBefore = seatUpAxis(sim, 0.0), upAfter = seatUpAxis(sim, rocketPitchDeg(burn, sim.params));
+    const SeatFrameOverRun axes(sim);
     const long last = tr.lastIndex;
     for (long i = 1; i <= last; ++i) {
         const long step = stepOfSample(tr, i);
-        double a = sitting;
-        if (step >= 1) {
-            const double tau = step * dt - sim.times.tRocketFire;
-            const Vec3 up = !(tau > 0.0) ? upBefore : !(tau < burn) ? upAfter : seatUpAxis(sim, burnPitchAt(sim, step * dt));
-            a = specificForceAlong(tr, step, dt, up);
-        }
+        const double a = step >= 1 ? specificForceAlong(tr, step, dt, axes.at(step).up) : sitting;
         const double response = tracker.next(a);
         if (series) {
             series->inputG[i] = (float)(a / kDriGravity);

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "sim/descent.h"
+#include "sim/injury_analysis.h"
 #include "sim/trajectory.h"
 
 struct Simulation;
@@ -45,6 +46,8 @@ struct RunAnalysis {
     // The per-frame descent, carried to the ground on this copy so the
     // played run's own descent is untouched.
     DescentState descent;
+    // Filled by analyseInjuries, which needs the figures above.
+    InjuryFigures injury;
 };
 
 // The spine's input and response per millisecond sample, for the CSV and

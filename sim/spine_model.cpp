@@ -5,20 +5,25 @@
 // Exact solution over one step: with the input a0 + s t the response is the
 // particular part A + B t (B = s / w^2, A = a0 / w^2 - 2 z s / w^3) plus a
 // free damped oscillation, which the step's decay, cosine and sine carry.
-SpineModel::SpineModel(double stepS) : h_(stepS) {
-    dampedOmega_ = kSpineOmega * std::sqrt(1.0 - kSpineDamping * kSpineDamping);
-    decay_ = std::exp(-kSpineDamping * kSpineOmega * h_);
+SpineModel::SpineModel(double stepS, double omega, double damping) : omega_(omega), damping_(damping) {
+    setStep(stepS);
+}
+
+void SpineModel::setStep(double stepS) {
+    h_ = stepS;
+    dampedOmega_ = omega_ * std::sqrt(1.0 - damping_ * damping_);
+    decay_ = std::exp(-damping_ * omega_ * h_);
     cosine_ = std::cos(dampedOmega_ * h_);
     sine_ = std::sin(dampedOmega_ * h_);
 }
 
 void SpineModel::settle(double a) {
-    x_ = a / (kSpineOmega * kSpineOmega);
+    x_ = a / (omega_ * omega_);
     v_ = 0.0;
 }
 
 void SpineModel::advance(double a0, double a1) {
-    const double w = kSpineOmega, z = kSpineDamping;
+    const double w = omega_, z = damping_;
     const double slope = (a1 - a0) / h_;
     const double B = slope / (w * w);
     const double A = a0 / (w * w) - 2.0 * z * slope / (w * w * w);

@@ -9,11 +9,16 @@ constexpr double kSpineDamping = 0.224;     // damping ratio
 constexpr double kDriGravity = 9.80665;     // the g of this index
 constexpr double kDriLimit = 18.0;          // limit of the ejection-seat standard
 
-// Steps the spring-damper exactly over a step of fixed length during which
-// the input (m/s^2) changes linearly; the step's constants are computed once.
+// Steps a spring-damper exactly over a step of fixed length during which
+// the input (m/s^2) changes linearly; the step's constants are computed once
+// for each step length. The spine's natural frequency and damping unless
+// others are given (the other axes of the dynamic response model).
 class SpineModel {
 public:
-    explicit SpineModel(double stepS);
+    explicit SpineModel(double stepS, double omega = kSpineOmega, double damping = kSpineDamping);
+    // A new step length (a measured trace need not be evenly sampled).
+    void setStep(double stepS);
+    double step() const { return h_; }
 
     // At rest in static equilibrium under the input a (m/s^2).
     void settle(double a);
@@ -22,10 +27,11 @@ public:
 
     double compression() const { return x_; }
     // omega^2 * compression / g: the response in g, whose peak is the DRI.
-    double responseG() const { return kSpineOmega * kSpineOmega * x_ / kDriGravity; }
+    double responseG() const { return omega_ * omega_ * x_ / kDriGravity; }
 
 private:
-    double h_, decay_, cosine_, sine_, dampedOmega_;
+    double omega_, damping_;
+    double h_ = 0.0, decay_ = 0.0, cosine_ = 0.0, sine_ = 0.0, dampedOmega_ = 0.0;
     double x_ = 0.0, v_ = 0.0;
 };
 

@@ -331,6 +331,35 @@ TEST(ToolValues, EveryFigureReadsBackToTheHeldBits) {
         f.expect("touchdown.y", a.touchdown.position[1]);
         f.expect("geometry.mountingHeightM", s.runMountingHeightM);
         f.expect("geometry.canopyMountPitchDeg", s.geometry.canopyMountAnglesDeg.y);
+        const InjuryFigures& j = a.injury;
+        for (int k = 0; k < 3; ++k) {
+            const std::string axis = std::string("dr") + "xyz"[k];
+            f.expect(axis + "Max", j.response.plus[k].value);
+            f.expect(axis + "MaxTimeS", j.response.plus[k].timeS);
+            f.expect(axis + "Min", j.response.minus[k].value);
+            f.expect(axis + "MinTimeS", j.response.minus[k].timeS);
+        }
+        const char* const levels[3] = {"betaLow", "betaModerate", "betaHigh"};
+        for (int k = 0; k < 3; ++k) {
+            f.expect(levels[k], j.response.beta[k].value);
+            f.expect(std::string(levels[k]) + "TimeS", j.response.beta[k].timeS);
+            EXPECT_EQ(fields[std::string(levels[k]) + "Phase"], std::string("\"catapult\""));
+        }
+        f.expect("responseEndS", j.responseEndS);
+        f.expect("catapult.peakG", j.catapult.g);
+        f.expect("catapult.timeS", j.catapult.timeS);
+        f.expect("rocket.peakG", j.rocket.g);
+        f.expect("rocket.timeS", j.rocket.timeS);
+        f.expect("windblast.peakKpa", j.windblast.peakKpa);
+        f.expect("windblast.peakKeas", j.windblast.peakKeas);
+        f.expect("windblast.peakTimeS", j.windblast.peakTimeS);
+        f.expect("windblast.exposureKpa", j.windblast.exposureKpa);
+        f.expect("windblast.exposureKeas", j.windblast.exposureKeas);
+        f.expect("windblast.exposureTimeS", j.windblast.exposureTimeS);
+        f.expect("openingShock.peakG", j.openingShock.g);
+        f.expect("openingShock.timeS", j.openingShock.timeS);
+        // The spine's own model on the same input: DRz+ is the DRI.
+        EXPECT_EQ(fields["drzMax"], fields["dri"]);
         f.expectAllChecked();
         EXPECT_GE(f.numbers(), 30);
         // A float prints as a float: the catapult's phase time as the page

@@ -9,70 +9,13 @@
 #include "sim/run_analysis.h"
 #include "sim/simulation.h"
 #include "sim/spine_model.h"
+#include "tools/vorix-sim/injury_report.h"
 #include "tools/vorix-sim/interrupt.h"
 #include "tools/vorix-sim/number_text.h"
 #include "tools/vorix-sim/output_file.h"
 #include "tools/vorix-sim/run_geometry.h"
 
-std::string jsonNumber(float v) { return std::isfinite(v) ? numberText(v) : std::string("null"); }
-
-std::string jsonNumber(double v) { return std::isfinite(v) ? numberText(v) : std::string("null"); }
-
 namespace {
-
-std::string jsonString(const std::string& s) {
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += (char)c;
-        } else if (c < 0x20) {
-            char esc[8];
-            std::snprintf(esc, sizeof esc, "\\u%04x", c);
-            out += esc;
-        } else {
-            out += (char)c;
-        }
-    }
-    return out + "\"";
-}
-
-// One JSON object built field by field. A number that should be there but is
-// not finite is remembered: the run's figures are then not to be trusted.
-class JsonObject {
-public:
-    void raw(const char* key, const std::string& value) {
-        text_ += text_.empty() ? "{" : ",";
-        text_ += "\"";
-        text_ += key;
-        text_ += "\":";
-        text_ += value;
-    }
-    // Each figure at the width it is held in (float or double).
-    template <typename T>
-    void number(const char* key, T v) {
-        if (!std::isfinite(v) && firstNonFinite_.empty()) firstNonFinite_ = key;
-        raw(key, jsonNumber(v));
-    }
-    void nullField(const char* key) { raw(key, "null"); }
-    // A number that exists only when `present`.
-    template <typename T>
-    void optional(const char* key, bool present, T v) {
-        if (present) number(key, v);
-        else nullField(key);
-    }
-    void nested(const char* key, const JsonObject& child) {
-        if (!child.firstNonFinite_.empty() && firstNonFinite_.empty())
-            firstNonFinite_ = std::string(key) + "." + child.firstNonFinite_;
-        raw(key, child.close());
-    }
-    std::string close() const { return (text_.empty() ? std::string("{") : text_) + "}"; }
-    const std::string& firstNonFinite() const { return firstNonFinite_; }
-
-private:
-    std::string text_;
-    std::string firstNonFinite_;
-};
 
 template <typename T>
 JsonObject point(T x, T y, T z) {
@@ -184,6 +127,7 @@ RunReport buildRunReport(const Simulation& sim, const RunAnalysis& analysis, con
     j.number("driTimeS", analysis.driTimeS);
     j.number("driLimit", kDriLimit);
     j.raw("spinalRiskRaised", analysis.spinalRiskRaised ? "true" : "false");
+    addInjuryFields(j, analysis.injury);
     j.optional("fullyOpenTimeS", analysis.fullyOpen, analysis.fullyOpenTimeS);
     j.optional("fullyOpenHeightM", analysis.fullyOpen, analysis.fullyOpenHeightM);
     if (analysis.touchdown.reached) {
@@ -249,6 +193,7 @@ void flatRunFigures(const Simulation& sim, const RunAnalysis& a, FigureRow& row)
     number("touchdownVerticalSpeedMs", a.touchdown.reached, a.touchdown.verticalSpeedMs);
     number("touchdownHorizontalSpeedMs", a.touchdown.reached, a.touchdown.horizontalSpeedMs);
     row.emplace_back("chuteOpenBeforeTouchdown", ok ? flatBool(a.chuteOpenBeforeTouchdown) : std::string());
+    addInjuryColumns(a.injury, ok, row);
     row.emplace_back("error", failure);
 }
 

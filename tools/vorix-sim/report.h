@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "tools/vorix-sim/json_object.h"
+
 class OutputFile;
 struct Simulation;
 struct GeometryUsed;
@@ -43,8 +45,3 @@ void flatRunFigures(const Simulation& sim, const RunAnalysis& analysis, FigureRo
 // (a replaced target is then untouched). A signal (Ctrl-C) stops the writing
 // and takes the temporary file away.
 bool writeTrajectoryCsv(const Simulation& sim, const SpinalSeries& spine, OutputFile& out, std::string& error);
-
-// The shortest text that reads back to v at its own width, or null when not
-// finite.
-std::string jsonNumber(float v);
-std::string jsonNumber(double v);

@@ -12,7 +12,7 @@ bool isAttitudeName(const std::string& name) {
 }
 
 bool computeRun(Simulation& sim, RunAnalysis& analysis, SpinalSeries* series, const RunSetup& setup,
-                const Assignments& extra, std::string& error) {
+                const Assignments& extra, std::string& error, ResponseSeries* responses) {
     // A fresh record, as in a new process: nothing of an earlier point's run
     // (event times a run keeps until it senses, for one) carries over.
     renewSimulation(sim);
@@ -31,5 +31,6 @@ bool computeRun(Simulation& sim, RunAnalysis& analysis, SpinalSeries* series, co
     // the tool uses the middle of its range so its output is repeatable.
     startEjection(sim, false, 0, 25);
     analyseRun(sim, analysis, series);
+    analyseInjuries(sim, analysis, responses);
     return true;
 }

@@ -12,6 +12,7 @@
 
 struct RunAnalysis;
 struct Simulation;
+struct ResponseSeries;
 struct SpinalSeries;
 
 using Assignments = std::vector<std::pair<std::string, std::string>>;
@@ -26,7 +27,8 @@ struct RunSetup {
 bool isAttitudeName(const std::string& name);
 
 // Resets sim to a fresh record (its trajectory store kept), applies the
-// setup and then `extra`, computes the run and analyses it. False with a
-// message when an assignment is refused.
+// setup and then `extra`, computes the run and analyses it, the injury
+// figures included. False with a message when an assignment is refused.
+// series and responses (may be null) receive the per-millisecond figures.
 bool computeRun(Simulation& sim, RunAnalysis& analysis, SpinalSeries* series, const RunSetup& setup,
-                const Assignments& extra, std::string& error);
+                const Assignments& extra, std::string& error, ResponseSeries* responses = nullptr);
