@@ -18,6 +18,20 @@ double responseRatio(const ResponseMoment& m, int axis, int level) {
     return up > down ? up : down;
 }
 
+void leadingResponse(const ResponseMoment& m, int level, int& axis, int& direction) {
+    double largest = -1.0;
+    for (int a = 0; a < kSeatAxisCount; ++a) {
+        for (int d = 0; d < 2; ++d) {
+            const double r = (d == 0 ? m.plus[a] : m.minus[a]) / kResponseDirections[a][d].limits[level];
+            if (r > largest) {
+                largest = r;
+                axis = a;
+                direction = d;
+            }
+        }
+    }
+}
+
 double responseBeta(const ResponseMoment& m, int level) {
     double sum = 0.0;
     for (int axis = 0; axis < kSeatAxisCount; ++axis) {
@@ -52,7 +66,10 @@ void DynamicResponse::look(double timeS, bool first) {
     for (int level = 0; level < kRiskLevelCount; ++level) {
         const double beta = responseBeta(moment_, level);
         ResponsePeak& peak = peaks_.beta[level];
-        if (first || beta > peak.value) peak = ResponsePeak{beta, timeS};
+        if (first || beta > peak.value) {
+            peak = ResponsePeak{beta, timeS};
+            peaks_.betaMoment[level] = moment_;
+        }
     }
 }
 

@@ -46,7 +46,12 @@ struct ResponsePeaks {
     ResponsePeak plus[kSeatAxisCount];    // the largest DR+
     ResponsePeak minus[kSeatAxisCount];   // the most negative DR-
     ResponsePeak beta[kRiskLevelCount];   // the largest beta of each level
+    ResponseMoment betaMoment[kRiskLevelCount];   // the responses at those moments
 };
+
+// The axis and direction (0 positive, 1 negative) with the largest ratio at
+// a level: the one that sets beta at that moment.
+void leadingResponse(const ResponseMoment& m, int level, int& axis, int& direction);
 
 // Runs the six models over an input given sample by sample (m/s^2 along the
 // seat's axes), linear between samples, and keeps the peaks. The samples may
@@ -63,6 +68,9 @@ public:
 
     const ResponseMoment& moment() const { return moment_; }
     const ResponsePeaks& peaks() const { return peaks_; }
+    // A model's response now, not cut at 0: the models are linear, so the
+    // responses to the parts of an input add up to the response to it.
+    double response(int axis, int direction) const { return models_[axis][direction].responseG(); }
 
 private:
     void look(double timeS, bool first);

@@ -12,9 +12,6 @@ const char* const kInjuryPhaseNames[kInjuryPhaseCount] = {"catapult", "rocket", 
 
 namespace {
 
-// How long after a phase's force ends a peak is still counted as its own.
-constexpr double kPhaseCarryS = 0.005;
-
 constexpr double kMsToKt = kKtPerMsSequencer;
 
 // The last sample of the seat/man phase: the step of separation, or the
@@ -97,15 +94,73 @@ void keepPeak(PhasePeak& p, double g, double t) {
 
 }  // namespace
 
-InjuryPhase injuryPhaseOfPeak(const Simulation& sim, double t) {
+void splitSeatPanInput(const Simulation& sim, const SeatFrameOverRun& frame, long i, const double input[3],
+                       double parts[kInjuryPhaseCount][3]) {
+    for (int p = 0; p < kInjuryPhaseCount; ++p) parts[p][0] = parts[p][1] = parts[p][2] = 0.0;
+    const Trajectory& tr = *sim.trajectory;
+    const long step = stepOfSample(tr, i);
+    if (step < 1) {
+        // Sitting in the fighter, on the rails.
+        for (int k = 0; k < 3; ++k) parts[kInjuryCatapult][k] = input[k];
+        return;
+    }
     const SequencerTimes& s = sim.times;
-    const double forceAt = t - kPhaseCarryS;
-    // The coast between the stroke and the ignition rings from the catapult.
-    if (!(forceAt > s.tRocketFire)) return kInjuryCatapult;
-    if (!(forceAt > s.tRocketFire + sim.params.rocketBurnTimeS)) return kInjuryRocket;
-    if (!sim.sequencerRun.modeSensed || !(forceAt > s.tMainFire)) return kInjuryWindblast;
-    return kInjuryOpeningShock;
+    const double t = step * sim.constants.dt;
+    // The step's drag, as the integration applied it: whole m/s^2 against
+    // the motion at the step's start.
+    const double d[3] = {std::fabs(tr.ax[step]) * dragSign(tr.vx[step]), std::fabs(tr.ay[step]) * dragSign(tr.vy[step]),
+                         std::fabs(tr.az[step]) * dragSign(tr.vz[step])};
+    const SeatFrame f = frame.at(step);
+    const Vec3* axes[3] = {&f.forward, &f.left, &f.up};
+    const InjuryPhase air = sim.sequencerRun.modeSensed && t > s.tMainFire ? kInjuryOpeningShock : kInjuryWindblast;
+    const InjuryPhase thrust = t <= sim.derived.catapultPhaseTimeS                                      ? kInjuryCatapult
+                               : s.tRocketFire < t && t <= s.tRocketFire + sim.params.rocketBurnTimeS ? kInjuryRocket
+                                                                                                        : air;
+    for (int k = 0; k < 3; ++k) {
+        const double along = d[0] * axes[k]->x + d[1] * axes[k]->y + d[2] * axes[k]->z;
+        parts[air][k] += along;
+        parts[thrust][k] += input[k] - along;
+    }
 }
+
+namespace {
+
+// For each level, the phase whose part of the input has the largest share
+// of the response leading beta at its peak. The parts' responses are taken
+// at the end of the peak's sample, less than a millisecond after it.
+void attributeBeta(const Simulation& sim, const SeatFrameOverRun& frame, InjuryFigures& out) {
+    const double dt = sim.constants.dt;
+    long sampleOf[kRiskLevelCount], until = 0;
+    for (int level = 0; level < kRiskLevelCount; ++level) {
+        sampleOf[level] = (long)std::ceil(out.response.beta[level].timeS / dt - 1e-9);
+        until = sampleOf[level] > until ? sampleOf[level] : until;
+    }
+    DynamicResponse parts[kInjuryPhaseCount];
+    double input[3], split[kInjuryPhaseCount][3];
+    for (long i = 0; i <= until; ++i) {
+        seatPanInput(sim, frame, i, input);
+        splitSeatPanInput(sim, frame, i, input, split);
+        for (int p = 0; p < kInjuryPhaseCount; ++p) {
+            if (i == 0) parts[p].start(split[p], 0.0);
+            else parts[p].next(split[p], (i - 1) * dt, dt, kSpineSubsteps);
+        }
+        for (int level = 0; level < kRiskLevelCount; ++level) {
+            if (sampleOf[level] != i) continue;
+            int axis = kSeatZ, direction = 0;
+            leadingResponse(out.response.betaMoment[level], level, axis, direction);
+            double largest = -HUGE_VAL;
+            for (int p = 0; p < kInjuryPhaseCount; ++p) {
+                const double share = parts[p].response(axis, direction) * (direction == 0 ? 1.0 : -1.0);
+                if (share > largest) {
+                    largest = share;
+                    out.betaPhase[level] = (InjuryPhase)p;
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
 
 void analyseInjuries(const Simulation& sim, RunAnalysis& analysis, ResponseSeries* series) {
     InjuryFigures& out = analysis.injury;
@@ -146,8 +201,7 @@ void analyseInjuries(const Simulation& sim, RunAnalysis& analysis, ResponseSerie
     if (series) series->count = (int32_t)(end + 1);
     out.response = response.peaks();
     out.responseEndS = end * dt;
-    for (int level = 0; level < kRiskLevelCount; ++level)
-        out.betaPhase[level] = injuryPhaseOfPeak(sim, out.response.beta[level].timeS);
+    attributeBeta(sim, axes, out);
     findWindblast(sim, end, out.windblast);
     findOpeningShock(sim, analysis, out.openingShock);
     out.computed = true;

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "sim/dynamic_response.h"
+#include "sim/seat_frame.h"
 #include "sim/trajectory.h"
 
 struct Simulation;
@@ -52,6 +53,9 @@ struct InjuryFigures {
     // Over the seat/man phase, trigger to separation (or the run's end).
     ResponsePeaks response;
     double responseEndS = 0.0;
+    // The phase that sets each beta: the models are linear, so the response
+    // that leads beta at its peak is the sum of the responses to each
+    // phase's part of the input; the phase with the largest share sets it.
     InjuryPhase betaPhase[kRiskLevelCount] = {};
     // Largest specific force (all axes) on the rails and during the burn.
     PhasePeak catapult, rocket;
@@ -71,10 +75,13 @@ struct ResponseSeries {
     int32_t count;              // samples 0 .. count - 1 are set
 };
 
-// The phase whose force acts at time t (seat time) of the run in sim; a
-// peak a few milliseconds after a phase ends is still that phase's (the body
-// keeps moving into it).
-InjuryPhase injuryPhaseOfPeak(const Simulation& sim, double t);
+// The seat pan's input at sample i (as seatPanInput gives it) cut into the
+// phases its forces belong to: the drag to the windblast before the main
+// parachute fires and to the opening shock after, the rest (the push of the
+// rails, the thrust) to the catapult on the rails and to the rocket during
+// its burn. The parts add up to the input.
+void splitSeatPanInput(const Simulation& sim, const SeatFrameOverRun& frame, long i, const double input[3],
+                       double parts[kInjuryPhaseCount][3]);
 
 // Fills analysis.injury from the run stored in sim, after analyseRun filled
 // the rest of analysis; series (may be null) receives the response.
