@@ -84,7 +84,8 @@ TEST(VorixSimTool, WritesTheCsvThroughATemporaryFile) {
     std::string header, first;
     std::getline(csv, header);
     std::getline(csv, first);
-    EXPECT_EQ(header, "t,px,py,pz,vx,vy,vz,ax,ay,az,phase,spinalInputG,spinalResponseG");
+    EXPECT_EQ(header, "t,px,py,pz,vx,vy,vz,ax,ay,az,phase,spinalInputG,spinalResponseG,"
+                      "inputXG,inputYG,drxPlus,drxMinus,dryPlus,dryMinus,drzPlus,drzMinus,betaLow");
     EXPECT_EQ(first.rfind("0.001,", 0), 0u);
     EXPECT_FALSE(std::ifstream(path + ".tmp").good());
     std::remove(path.c_str());

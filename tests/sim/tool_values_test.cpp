@@ -249,6 +249,7 @@ struct ToolRun {
     std::unique_ptr<Simulation> sim = std::make_unique<Simulation>();
     std::unique_ptr<RunAnalysis> analysis = std::make_unique<RunAnalysis>();
     std::unique_ptr<SpinalSeries> spine = std::make_unique<SpinalSeries>();
+    std::unique_ptr<ResponseSeries> response = std::make_unique<ResponseSeries>();
     GeometryUsed geometry;
     RunReport report;
 };
@@ -261,7 +262,8 @@ void computeToolRun(ToolRun& run, bool home, const Assignments& sets) {
     setup.home = home;
     setup.sets = sets;
     setup.geometry = run.geometry;
-    ASSERT_TRUE(computeRun(*run.sim, *run.analysis, run.spine.get(), setup, Assignments(), error)) << error;
+    ASSERT_TRUE(computeRun(*run.sim, *run.analysis, run.spine.get(), setup, Assignments(), error, run.response.get()))
+        << error;
     run.report = buildRunReport(*run.sim, *run.analysis, run.geometry);
     ASSERT_TRUE(run.report.error.empty()) << run.report.error;
 }
@@ -381,20 +383,30 @@ TEST(ToolValues, TheTrajectoryCsvReadsBackToTheSamples) {
     OutputFile out;
     std::string error;
     ASSERT_TRUE(out.open(path, error)) << error;
-    ASSERT_TRUE(writeTrajectoryCsv(*run.sim, *run.spine, out, error)) << error;
+    ASSERT_TRUE(writeTrajectoryCsv(*run.sim, *run.spine, *run.response, out, error)) << error;
 
     const Trajectory& tr = *run.sim->trajectory;
     FILE* f = std::fopen(path.c_str(), "r");
     ASSERT_NE(f, nullptr);
     char line[1024];
     ASSERT_NE(std::fgets(line, sizeof line, f), nullptr);
+    EXPECT_EQ(std::string(line), std::string(kTrajectoryCsvHeader) + "\n");
+    const ResponseSeries& r = *run.response;
+    ASSERT_GT(r.count, 1000);
     int i = 0, mismatches = 0;
     while (std::fgets(line, sizeof line, f)) {
         ++i;
         std::vector<std::string> cells;
-        std::stringstream row(std::string(line, std::strcspn(line, "\n")));
+        std::stringstream row(std::string(line, std::strcspn(line, "\n")) + ",");
         for (std::string c; std::getline(row, c, ',');) cells.push_back(c);
-        ASSERT_EQ(cells.size(), 13u) << line;
+        ASSERT_EQ(cells.size(), 22u) << line;
+        // The three axes over the seat/man phase, empty after it.
+        const float* axes[] = {r.inputG[0], r.inputG[1], r.plus[0], r.minus[0], r.plus[1],
+                               r.minus[1],  r.plus[2],  r.minus[2], r.betaLow};
+        for (int k = 0; k < 9; ++k) {
+            if (i < r.count) mismatches += readsBack(cells[(size_t)k + 13], axes[k][i]) ? 0 : 1;
+            else mismatches += cells[(size_t)k + 13].empty() ? 0 : 1;
+        }
         const double* columns[] = {tr.px, tr.py, tr.pz, tr.vx, tr.vy, tr.vz, tr.ax, tr.ay, tr.az};
         for (int k = 0; k < 9; ++k) mismatches += readsBack(cells[(size_t)k + 1], columns[k][i]) ? 0 : 1;
         EXPECT_EQ(cells[10], std::to_string((int)tr.phase[i]));
@@ -502,7 +514,8 @@ TEST(ToolValues, MinimumSafeAltitudeRowsComeInOrder) {
     SweepCount count;
     std::vector<SafeAltitude> points;
     RunSetup setup;
-    ASSERT_EQ(minSafeAltitudes(setup, a, 2, false, collectInto(got), points, count, error), SweepEnd::Done) << error;
+    ASSERT_EQ(minSafeAltitudes(setup, a, nullptr, 2, false, collectInto(got), points, count, error), SweepEnd::Done)
+        << error;
     const std::vector<std::string> rows = lines(got.text);
     ASSERT_EQ(rows.size(), 5u);
     EXPECT_EQ(rows[0], "sinkRateFtS,minSafeAltitudeM,seqMode,dri,fullyOpenHeightM,touchdownTimeS,runs");
@@ -510,6 +523,36 @@ TEST(ToolValues, MinimumSafeAltitudeRowsComeInOrder) {
         EXPECT_EQ(rows[i + 1] + "\n", safeAltitudeCsvRow(points[i]));
         EXPECT_EQ(points[i].value, a.values[i]);
     }
+}
+
+// A family of curves: each curve is the search with its value set, its
+// value leading the rows.
+TEST(ToolValues, EachCurveOfAFamilyIsItsOwnSearch) {
+    SweepAxis a, family;
+    std::string error;
+    ASSERT_TRUE(parseSweepAxis("sinkRateFtS=20:40:20", a, error));
+    ASSERT_TRUE(parseSweepAxis("pilotMassKg=47:111:64", family, error));
+    Collected got;
+    SweepCount count;
+    std::vector<SafeAltitude> points;
+    ASSERT_EQ(minSafeAltitudes(RunSetup(), a, &family, 2, false, collectInto(got), points, count, error),
+              SweepEnd::Done)
+        << error;
+    const std::vector<std::string> rows = lines(got.text);
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[0], "pilotMassKg,sinkRateFtS,minSafeAltitudeM,seqMode,dri,fullyOpenHeightM,touchdownTimeS,runs");
+    for (size_t c = 0; c < 2; ++c) {
+        RunSetup one;
+        one.sets = {{"pilotMassKg", family.values[c]}};
+        Collected single;
+        std::vector<SafeAltitude> alone;
+        ASSERT_EQ(minSafeAltitudes(one, a, nullptr, 1, false, collectInto(single), alone, count, error),
+                  SweepEnd::Done);
+        const std::vector<std::string> expected = lines(single.text);
+        for (size_t i = 0; i < 2; ++i) EXPECT_EQ(rows[1 + c * 2 + i], family.values[c] + "," + expected[1 + i]);
+    }
+    // The heavier occupant needs more height at 40 ft/s.
+    EXPECT_GT(points[3].altitudeM, points[1].altitudeM);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "sim/dynamic_response.h"
+#include "sim/injury_analysis.h"
 #include "sim/run_analysis.h"
 #include "sim/simulation.h"
 #include "tools/vorix-sim/interrupt.h"
@@ -17,17 +19,25 @@
 #include "tools/vorix-sim/run_point.h"
 #include "tools/vorix-sim/svg_chart.h"
 #include "tools/vorix-sim/sweep.h"
+#include "tools/vorix-sim/trace_report.h"
 
 namespace {
 
 std::string helpText() {
     std::string text =
         "usage: vorix-sim [--home] [--set NAME=VALUE]... [--model FILE | --no-model]\n"
-        "                 [--csv FILE | --sweep NAME=FROM:TO:STEP [--sweep ...] |\n"
-        "                  --min-safe-altitude NAME=FROM:TO:STEP [--svg FILE]] [--out FILE] [--jobs N]\n"
+        "                 [--csv FILE | --sweep NAME=FROM:TO:STEP [--sweep ...] [--svg FILE [--plot LIST]] |\n"
+        "                  --min-safe-altitude NAME=FROM:TO:STEP [--sweep ...] [--svg FILE]] [--out FILE] [--jobs N]\n"
+        "       vorix-sim --dr-input FILE\n"
         "Computes one ejection run from the start-up parameters and prints its figures as JSON,\n"
         "or a sweep of runs as CSV. Figures are the model's, not a certification. Every number\n"
         "is the shortest text that reads back to the value at its own width (32 or 64 bits).\n"
+        "Injury figures: the dynamic response DR on the seat's three axes (x forward, y to the\n"
+        "left, z up the spine; drxMax the largest DR+, drxMin the most negative DR-, ...) and\n"
+        "beta at low, moderate and high risk, over the seat/man phase (to separation), with the\n"
+        "phase that sets each beta; the peak g on the rails and in the burn; the windblast\n"
+        "(kPa, KEAS) leaving the cockpit and its largest after; the opening shock in g of the\n"
+        "pilot with his gear. They take g = 9.80665 m/s^2.\n"
         "Exit status: 0 done, 1 file error, 2 usage error, 3 the seat never left the fighter\n"
         "or the run diverged (the JSON then holds an \"error\" field; a seat that never left\n"
         "also its catapult figures), 130 (143) a sweep stopped by Ctrl-C (SIGTERM): the rows\n"
@@ -46,15 +56,25 @@ std::string helpText() {
         "                    from this polygon model (default: the shipped Data/poly.txt)\n"
         "  --no-model        use the built-in cockpit placement instead of a model\n"
         "  --csv FILE        write the per-millisecond trajectory (t, position, velocity,\n"
-        "                    drag acceleration, phase, spinal input and response in g) to FILE\n"
+        "                    drag acceleration, phase, spinal input and response in g, the\n"
+        "                    x and y inputs in g, DR+ and DR- of each axis and beta at low\n"
+        "                    risk, the last ones empty after separation) to FILE\n"
         "  --sweep NAME=FROM:TO:STEP\n"
         "                    run every value of NAME (twice given, with two names: every pair)\n"
         "                    and write one CSV row of figures a run, in grid order as the runs\n"
         "                    are done; at most 10000 values a name and 10000000 points\n"
         "  --min-safe-altitude NAME=FROM:TO:STEP\n"
         "                    for each value of NAME, the lowest fighter altitude (to 0.5 m) at which\n"
-        "                    the main parachute is fully open before touchdown, as CSV\n"
-        "  --svg FILE        with --min-safe-altitude: also draw the curve as an SVG chart\n"
+        "                    the main parachute is fully open before touchdown, as CSV; with a\n"
+        "                    --sweep (at most 8 values), one curve for each of its values\n"
+        "  --svg FILE        draw the --min-safe-altitude curves, or the --sweep's figures against\n"
+        "                    the first swept parameter (the second's values as curves, at most 8),\n"
+        "                    as an SVG chart\n"
+        "  --plot LIST       the sweep's figures to draw, comma-separated columns of its CSV\n"
+        "                    (default dri,betaLow,openingShock.peakG)\n"
+        "  --dr-input FILE   judge a measured trace (CSV: header t,ax,ay,az, then seconds and\n"
+        "                    g along the occupant's axes, in time order, at most 600 s) by the\n"
+        "                    same response model: prints its DR and beta figures as JSON\n"
         "  --out FILE        write the sweep's CSV to FILE instead of standard output\n"
         "  --jobs N          worker threads for sweeps (default: one per core)\n"
         "  --help            this text\n"
@@ -113,16 +133,61 @@ std::string conditions(const RunSetup& setup) {
 
 RunAnalysis analysis;
 SpinalSeries spinalSeries;
+ResponseSeries responseSeries;
+
+// The sweep's figures a chart can draw: its numeric columns.
+bool plottableFigure(const std::string& name) {
+    FigureRow row;
+    flatRunFigures(simulation, analysis, row);
+    for (const auto& cell : row) {
+        if (name != cell.first) continue;
+        const bool text = name == "error" || name == "spinalRiskRaised" || name == "chuteOpenBeforeTouchdown" ||
+                          name.find("Phase") != std::string::npos;
+        return !text;
+    }
+    return false;
+}
+
+bool parsePlotList(const std::string& list, std::vector<std::string>& names, std::string& error) {
+    names.clear();
+    size_t from = 0;
+    for (;;) {
+        const size_t comma = list.find(',', from);
+        const std::string name = list.substr(from, comma == std::string::npos ? std::string::npos : comma - from);
+        if (!plottableFigure(name)) {
+            error = "--plot: '" + name + "' is not a numeric figure of a sweep's CSV";
+            return false;
+        }
+        names.push_back(name);
+        if (names.size() > 8) {
+            error = "--plot draws at most 8 figures";
+            return false;
+        }
+        if (comma == std::string::npos) return true;
+        from = comma + 1;
+    }
+}
+
+int judgeTrace(const std::string& path) {
+    ResponsePeaks peaks;
+    TraceResponse trace;
+    std::string error;
+    if (!respondToTrace(path, peaks, trace, error)) return fileError(error);
+    OutputFile out;
+    if (!out.open("", error) || !out.write(traceResponseJson(peaks, trace)) || !out.finish(error))
+        return fileError(error);
+    return 0;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     RunSetup setup;
     GeometryChoice geometryChoice;
-    std::string csvPath, outPath, svgPath, value;
+    std::string csvPath, outPath, svgPath, tracePath, plotList, value;
     std::vector<SweepAxis> sweeps;
     SweepAxis safeAxis;
-    bool safeSearch = false;
+    bool safeSearch = false, geometryChosen = false;
     int workers = defaultWorkerCount();
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
@@ -153,10 +218,16 @@ int main(int argc, char** argv) {
             if (!takeValue(argc, argv, i, outPath)) return usageError("--out needs a file name");
         } else if (arg == "--svg") {
             if (!takeValue(argc, argv, i, svgPath)) return usageError("--svg needs a file name");
+        } else if (arg == "--plot") {
+            if (!takeValue(argc, argv, i, plotList)) return usageError("--plot needs a list of figures");
+        } else if (arg == "--dr-input") {
+            if (!takeValue(argc, argv, i, tracePath)) return usageError("--dr-input needs a file name");
         } else if (arg == "--model") {
+            geometryChosen = true;
             if (!takeValue(argc, argv, i, geometryChoice.modelPath)) return usageError("--model needs a file name");
             geometryChoice.useModel = true;
         } else if (arg == "--no-model") {
+            geometryChosen = true;
             geometryChoice.useModel = false;
         } else if (arg == "--sweep") {
             if (!takeValue(argc, argv, i, value)) return usageError("--sweep needs NAME=FROM:TO:STEP");
@@ -179,13 +250,34 @@ int main(int argc, char** argv) {
             return usageError("unknown option '" + arg + "'");
         }
     }
-    if (safeSearch && !sweeps.empty()) return usageError("--sweep and --min-safe-altitude do not go together");
+    std::string error;
+    if (!tracePath.empty()) {
+        if (setup.home || !setup.sets.empty() || geometryChosen || !csvPath.empty() || !outPath.empty() ||
+            !svgPath.empty() || !plotList.empty() || !sweeps.empty() || safeSearch)
+            return usageError("--dr-input judges a measured trace and takes no other option but --jobs");
+        return judgeTrace(tracePath);
+    }
+    if (safeSearch && sweeps.size() > 1) return usageError("--min-safe-altitude takes one --sweep for its curves");
     const bool many = safeSearch || !sweeps.empty();
     if (many && !csvPath.empty()) return usageError("--csv belongs to a single run");
     if (!many && !outPath.empty()) return usageError("--out belongs to --sweep and --min-safe-altitude");
-    if (!safeSearch && !svgPath.empty()) return usageError("--svg belongs to --min-safe-altitude");
+    if (!many && !svgPath.empty()) return usageError("--svg belongs to --sweep and --min-safe-altitude");
+    if (!plotList.empty() && (safeSearch || svgPath.empty()))
+        return usageError("--plot belongs to --svg with --sweep");
+    // A chart's curves: the family's values.
+    const SweepAxis* family = safeSearch ? (sweeps.empty() ? nullptr : &sweeps[0])
+                                         : (sweeps.size() == 2 && !svgPath.empty() ? &sweeps[1] : nullptr);
+    if (safeSearch && family && (family->name == safeAxis.name || family->name == "fighterAltitudeM"))
+        return usageError("the curves' --sweep " + family->name +
+                          " cannot be the searched altitude or the parameter along the curve");
+    if (family && family->values.size() > kMaxChartCurves)
+        return usageError("the curves' --sweep " + family->name + " has " + std::to_string(family->values.size()) +
+                          " values; a chart draws at most 8");
+    SweepFigures figures;
+    if (!svgPath.empty() && !safeSearch &&
+        !parsePlotList(plotList.empty() ? "dri,betaLow,openingShock.peakG" : plotList, figures.names, error))
+        return usageError(error);
 
-    std::string error;
     if (!sweeps.empty() && !checkGrid(sweeps, error)) return usageError(error);
     if (!loadRunModel(geometryChoice, setup.geometry, error)) return fileError(error);
 
@@ -193,20 +285,13 @@ int main(int argc, char** argv) {
     // written costs no computing.
     OutputFile out;
     if (!out.open(outPath, error)) return fileError(error);
-    if (!sweeps.empty()) {
-        catchInterrupts();
-        SweepCount count;
-        SweepEnd end = sweepCsv(setup, sweeps, workers, errorStreamIsTerminal(), emitTo(out), count, error);
-        return finishSweep(end, out, count, error);
-    }
-    if (safeSearch) {
+    if (!sweeps.empty() && !safeSearch) {
         OutputFile svg;
         if (!svgPath.empty() && !svg.open(svgPath, error)) return fileError(error);
         catchInterrupts();
-        std::vector<SafeAltitude> points;
         SweepCount count;
-        SweepEnd end = minSafeAltitudes(setup, safeAxis, workers, errorStreamIsTerminal(), emitTo(out), points,
-                                        count, error);
+        SweepEnd end = sweepCsv(setup, sweeps, workers, errorStreamIsTerminal(), emitTo(out), count, error,
+                                svg.isOpen() ? &figures : nullptr);
         if (end != SweepEnd::Done) {
             svg.discard();
             if (end == SweepEnd::Interrupted && !svgPath.empty())
@@ -215,7 +300,28 @@ int main(int argc, char** argv) {
         }
         const int status = finishSweep(end, out, count, error);
         if (status != 0) return status;
-        if (svg.isOpen() && (!svg.write(safeAltitudeSvg(safeAxis, points, conditions(setup))) || !svg.finish(error)))
+        if (svg.isOpen() && (!svg.write(sweepFiguresSvg(sweeps, figures, conditions(setup))) || !svg.finish(error)))
+            return fileError(error);
+        return 0;
+    }
+    if (safeSearch) {
+        OutputFile svg;
+        if (!svgPath.empty() && !svg.open(svgPath, error)) return fileError(error);
+        catchInterrupts();
+        std::vector<SafeAltitude> points;
+        SweepCount count;
+        SweepEnd end = minSafeAltitudes(setup, safeAxis, family, workers, errorStreamIsTerminal(), emitTo(out),
+                                        points, count, error);
+        if (end != SweepEnd::Done) {
+            svg.discard();
+            if (end == SweepEnd::Interrupted && !svgPath.empty())
+                std::fprintf(stderr, "vorix-sim: the chart %s is not drawn\n", svgPath.c_str());
+            return finishSweep(end, out, count, error);
+        }
+        const int status = finishSweep(end, out, count, error);
+        if (status != 0) return status;
+        if (svg.isOpen() &&
+            (!svg.write(safeAltitudeSvg(safeAxis, family, points, conditions(setup))) || !svg.finish(error)))
             return fileError(error);
         return 0;
     }
@@ -225,11 +331,12 @@ int main(int argc, char** argv) {
     Simulation& sim = simulation;
     // A run stopped by a signal leaves no temporary file of its CSV behind.
     catchInterrupts();
-    if (!computeRun(sim, analysis, &spinalSeries, setup, Assignments(), error)) return usageError(error);
+    if (!computeRun(sim, analysis, &spinalSeries, setup, Assignments(), error, &responseSeries))
+        return usageError(error);
     if (interruptSignal() != 0) return 128 + interruptSignal();
     RunReport report = buildRunReport(sim, analysis, setup.geometry);
     out.write(report.json);
-    if (csv.isOpen() && !writeTrajectoryCsv(sim, spinalSeries, csv, error)) {
+    if (csv.isOpen() && !writeTrajectoryCsv(sim, spinalSeries, responseSeries, csv, error)) {
         if (interruptSignal() != 0) return 128 + interruptSignal();
         return fileError(error);
     }

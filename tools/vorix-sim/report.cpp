@@ -6,6 +6,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "sim/injury_analysis.h"
 #include "sim/run_analysis.h"
 #include "sim/simulation.h"
 #include "sim/spine_model.h"
@@ -197,9 +198,14 @@ void flatRunFigures(const Simulation& sim, const RunAnalysis& a, FigureRow& row)
     row.emplace_back("error", failure);
 }
 
-bool writeTrajectoryCsv(const Simulation& sim, const SpinalSeries& spine, OutputFile& out, std::string& error) {
+const char* const kTrajectoryCsvHeader =
+    "t,px,py,pz,vx,vy,vz,ax,ay,az,phase,spinalInputG,spinalResponseG,"
+    "inputXG,inputYG,drxPlus,drxMinus,dryPlus,dryMinus,drzPlus,drzMinus,betaLow";
+
+bool writeTrajectoryCsv(const Simulation& sim, const SpinalSeries& spine, const ResponseSeries& response,
+                        OutputFile& out, std::string& error) {
     const Trajectory& tr = *sim.trajectory;
-    bool ok = out.write("t,px,py,pz,vx,vy,vz,ax,ay,az,phase,spinalInputG,spinalResponseG\n");
+    bool ok = out.write(std::string(kTrajectoryCsvHeader) + "\n");
     std::string line;
     for (int i = 1; ok && i <= tr.lastIndex; ++i) {
         const bool spinal = i < spine.count;
@@ -216,6 +222,14 @@ bool writeTrajectoryCsv(const Simulation& sim, const SpinalSeries& spine, Output
         line += numberText(spinal ? spine.inputG[i] : 0.0f);
         line += ',';
         line += numberText(spinal ? spine.responseG[i] : 0.0f);
+        // The whole body's response covers the seat/man phase only.
+        const bool seatMan = i < response.count;
+        for (const float* column : {response.inputG[kSeatX], response.inputG[kSeatY], response.plus[kSeatX],
+                                    response.minus[kSeatX], response.plus[kSeatY], response.minus[kSeatY],
+                                    response.plus[kSeatZ], response.minus[kSeatZ], response.betaLow}) {
+            line += ',';
+            if (seatMan) line += numberText(column[i]);
+        }
         line += '\n';
         ok = out.write(line);
         if ((i & 4095) == 0 && interruptSignal() != 0) {

@@ -13,6 +13,7 @@
 class OutputFile;
 struct Simulation;
 struct GeometryUsed;
+struct ResponseSeries;
 struct RunAnalysis;
 struct SpinalSeries;
 
@@ -40,8 +41,13 @@ std::string runFailure(const Simulation& sim);
 using FigureRow = std::vector<std::pair<const char*, std::string>>;
 void flatRunFigures(const Simulation& sim, const RunAnalysis& analysis, FigureRow& row);
 
-// Writes the trajectory, with the spine's input and response, to out (opened
+// Writes the trajectory, with the spine's input and response and the three
+// axes' inputs and responses (empty after the seat/man phase), to out (opened
 // before the run); false with the file's name and the reason on a failure
 // (a replaced target is then untouched). A signal (Ctrl-C) stops the writing
 // and takes the temporary file away.
-bool writeTrajectoryCsv(const Simulation& sim, const SpinalSeries& spine, OutputFile& out, std::string& error);
+bool writeTrajectoryCsv(const Simulation& sim, const SpinalSeries& spine, const ResponseSeries& response,
+                        OutputFile& out, std::string& error);
+
+// The CSV's header line, without its newline.
+extern const char* const kTrajectoryCsvHeader;

@@ -232,7 +232,7 @@ int defaultWorkerCount() {
 }
 
 SweepEnd sweepCsv(const RunSetup& setup, const std::vector<SweepAxis>& axes, int workers, bool showProgress,
-                  const RowEmitter& emit, SweepCount& count, std::string& error) {
+                  const RowEmitter& emit, SweepCount& count, std::string& error, SweepFigures* figures) {
     if (axes.empty() || axes.size() > 2) {
         error = "one or two sweeps";
         return SweepEnd::Refused;
@@ -240,21 +240,31 @@ SweepEnd sweepCsv(const RunSetup& setup, const std::vector<SweepAxis>& axes, int
     if (!checkGrid(axes, error)) return SweepEnd::Refused;
     const long inner = axes.size() == 2 ? (long)axes[1].values.size() : 1;
     const long points = (long)axes[0].values.size() * inner;
+    const size_t named = figures ? figures->names.size() : 0;
+    if (figures) figures->values.assign((size_t)points * named, NAN);
     auto job = [&](Worker& w, long item, std::string& text, std::string& message) {
         Assignments extra;
         extra.emplace_back(axes[0].name, axes[0].values[(size_t)(item / inner)]);
         if (axes.size() == 2) extra.emplace_back(axes[1].name, axes[1].values[(size_t)(item % inner)]);
         if (!computeRun(*w.sim, *w.analysis, nullptr, setup, extra, message)) return false;
-        FigureRow figures;
-        flatRunFigures(*w.sim, *w.analysis, figures);
+        FigureRow cells;
+        flatRunFigures(*w.sim, *w.analysis, cells);
         std::string row, head;
         for (const auto& a : extra) {
             row += csvCell(a.second) + ",";
             head += a.first + ",";
         }
-        for (size_t k = 0; k < figures.size(); ++k) {
-            row += csvCell(figures[k].second) + (k + 1 < figures.size() ? "," : "\n");
-            head += std::string(figures[k].first) + (k + 1 < figures.size() ? "," : "\n");
+        for (size_t k = 0; k < cells.size(); ++k) {
+            row += csvCell(cells[k].second) + (k + 1 < cells.size() ? "," : "\n");
+            head += std::string(cells[k].first) + (k + 1 < cells.size() ? "," : "\n");
+        }
+        // Each point's own slots: the workers never share one.
+        for (size_t n = 0; n < named; ++n) {
+            for (const auto& c : cells) {
+                if (figures->names[n] != c.first) continue;
+                double v;
+                if (parseFinite(c.second, v)) figures->values[(size_t)item * named + n] = v;
+            }
         }
         // The header comes with the first row, from the same figures.
         text = item == 0 ? head + row : row;
@@ -263,19 +273,22 @@ SweepEnd sweepCsv(const RunSetup& setup, const std::vector<SweepAxis>& axes, int
     return runInOrder(points, workers, showProgress, job, emit, count, error);
 }
 
-SweepEnd minSafeAltitudes(const RunSetup& setup, const SweepAxis& axis, int workers, bool showProgress,
-                          const RowEmitter& emit, std::vector<SafeAltitude>& out, SweepCount& count,
-                          std::string& error) {
-    out.assign(axis.values.size(), SafeAltitude());
+SweepEnd minSafeAltitudes(const RunSetup& setup, const SweepAxis& axis, const SweepAxis* family, int workers,
+                          bool showProgress, const RowEmitter& emit, std::vector<SafeAltitude>& out,
+                          SweepCount& count, std::string& error) {
+    const size_t curves = family ? family->values.size() : 1, perCurve = axis.values.size();
+    out.assign(curves * perCurve, SafeAltitude());
     count = SweepCount();
-    count.total = (long)axis.values.size();
-    if (!emit(safeAltitudeCsvHeader(axis))) return SweepEnd::OutputFailed;
+    count.total = (long)out.size();
+    if (!emit(safeAltitudeCsvHeader(axis, family))) return SweepEnd::OutputFailed;
     auto job = [&](Worker& w, long item, std::string& text, std::string& message) {
         SafeAltitude& point = out[(size_t)item];
-        point.value = axis.values[(size_t)item];
+        point.value = axis.values[(size_t)item % perCurve];
+        if (family) point.family = family->values[(size_t)item / perCurve];
         bool refused = false;
         auto runAt = [&](double altitudeM) {
             Assignments extra = {{axis.name, point.value}, {"fighterAltitudeM", digitsText(altitudeM, 17)}};
+            if (family) extra.insert(extra.begin(), {family->name, point.family});
             ++point.runs;
             if (!computeRun(*w.sim, *w.analysis, nullptr, setup, extra, message)) {
                 refused = true;
@@ -320,12 +333,13 @@ SweepEnd minSafeAltitudes(const RunSetup& setup, const SweepAxis& axis, int work
     return runInOrder(count.total, workers, showProgress, job, emit, count, error);
 }
 
-std::string safeAltitudeCsvHeader(const SweepAxis& axis) {
-    return axis.name + ",minSafeAltitudeM,seqMode,dri,fullyOpenHeightM,touchdownTimeS,runs\n";
+std::string safeAltitudeCsvHeader(const SweepAxis& axis, const SweepAxis* family) {
+    return (family ? family->name + "," : std::string()) + axis.name +
+           ",minSafeAltitudeM,seqMode,dri,fullyOpenHeightM,touchdownTimeS,runs\n";
 }
 
 std::string safeAltitudeCsvRow(const SafeAltitude& p) {
-    std::string csv = csvCell(p.value) + ",";
+    std::string csv = (p.family.empty() ? std::string() : csvCell(p.family) + ",") + csvCell(p.value) + ",";
     if (p.found) {
         csv += jsonNumber(p.altitudeM) + "," + std::to_string(p.mode) + "," + jsonNumber(p.dri) + "," +
                jsonNumber(p.fullyOpenHeightM) + "," +

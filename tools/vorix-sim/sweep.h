@@ -51,12 +51,24 @@ struct SweepCount {
     long emitted = 0;   // rows handed to the emitter, the first points in grid order
 };
 
+// Curves a chart draws at most: the values of the axis that makes a family.
+constexpr size_t kMaxChartCurves = 8;
+
+// Figures of a sweep kept for its chart: the named figures of each point's
+// row (NaN where the row has none), point by point in grid order.
+struct SweepFigures {
+    std::vector<std::string> names;
+    std::vector<double> values;   // points x names
+};
+
 // The grid as CSV: a header, then the swept values and the run's figures, one
 // row a point (the first axis outer). Progress is drawn when showProgress.
+// figures (may be null) receives the figures it names.
 SweepEnd sweepCsv(const RunSetup& setup, const std::vector<SweepAxis>& axes, int workers, bool showProgress,
-                  const RowEmitter& emit, SweepCount& count, std::string& error);
+                  const RowEmitter& emit, SweepCount& count, std::string& error, SweepFigures* figures = nullptr);
 
 struct SafeAltitude {
+    std::string family;           // of the family's parameter, or empty
     std::string value;            // of the swept parameter
     bool found = false;           // false: not safe up to the search ceiling
     double altitudeM = 0.0;       // lowest safe fighter altitude (0.5 m resolution)
@@ -70,12 +82,14 @@ struct SafeAltitude {
 // Highest fighter altitude the search tries.
 constexpr double kSafeAltitudeCeilingM = 6400.0;
 
-// The search for every value of the axis; its CSV (header and one row a
-// value) is handed to emit as it goes, and out holds the points found
-// (the first count.emitted of them when the sweep did not end Done).
-SweepEnd minSafeAltitudes(const RunSetup& setup, const SweepAxis& axis, int workers, bool showProgress,
-                          const RowEmitter& emit, std::vector<SafeAltitude>& out, SweepCount& count,
-                          std::string& error);
+// The search for every value of the axis, for each value of the family
+// (may be null: one curve); its CSV (header and one row a point, the family
+// outer) is handed to emit as it goes, and out holds the points found (the
+// first count.emitted of them when the sweep did not end Done).
+SweepEnd minSafeAltitudes(const RunSetup& setup, const SweepAxis& axis, const SweepAxis* family, int workers,
+                          bool showProgress, const RowEmitter& emit, std::vector<SafeAltitude>& out,
+                          SweepCount& count, std::string& error);
 
-std::string safeAltitudeCsvHeader(const SweepAxis& axis);
+std::string safeAltitudeCsvHeader(const SweepAxis& axis, const SweepAxis* family = nullptr);
+// The family's cell leads the row when the point has a family.
 std::string safeAltitudeCsvRow(const SafeAltitude& point);
