@@ -248,7 +248,9 @@ std::string sweepFiguresSvg(const std::vector<SweepAxis>& axes, const SweepFigur
     auto px = [&](double x) { return kLeft + (x - xMin) / (xMax - xMin) * (kRight - kLeft); };
     auto value = [&](size_t point, size_t figure) { return figures.values[point * names + figure]; };
 
-    std::string svg = svgBegin(kWidth, height, "Run figures against " + parameterLabel(xAxis.name), subtitle);
+    std::string against = parameterLabel(xAxis.name);
+    if (!against.empty() && against[0] >= 'A' && against[0] <= 'Z') against[0] = (char)(against[0] - 'A' + 'a');
+    std::string svg = svgBegin(kWidth, height, "Run figures against " + against, subtitle);
     for (size_t f = 0; f < names; ++f) {
         const FigureStyle style = figureStyle(figures.names[f]);
         const double top = kPanelTop + f * (kPanelHeight + kPanelGap), bottom = top + kPanelHeight;
@@ -288,16 +290,16 @@ std::string sweepFiguresSvg(const std::vector<SweepAxis>& axes, const SweepFigur
                             " fill=\"#d62728\" stroke=\"white\" stroke-width=\"3\" paint-order=\"stroke\"");
         }
         // One curve a family value; a point without the figure breaks it.
-        // The first value's curve is drawn last, its dots the smallest, so
-        // curves that coincide all stay in sight.
+        // The first value's curve is drawn last and thinnest, so curves that
+        // coincide all stay in sight, each a rim round the one before.
         for (size_t c = inner; c-- > 0;) {
-            const double radius = 2.5 + (double)(inner - 1 - c) * 1.2;
+            const double radius = 2.5 + (double)c * 1.2, width = 1.6 + (double)c * 1.6;
             const char* colour = kCurveColours[c % kMaxChartCurves];
             std::string path, dots;
             auto flush = [&]() {
                 if (path.find(' ') != std::string::npos)
                     svg += "<polyline points=\"" + path + "\" fill=\"none\" stroke=\"" + colour +
-                           "\" stroke-width=\"1.6\"/>\n";
+                           "\" stroke-width=\"" + fmt("%.1f", width) + "\"/>\n";
                 path.clear();
             };
             for (size_t k = 0; k < xs.size(); ++k) {
