@@ -72,7 +72,7 @@ double spinalInput(const Simulation& sim, long i) {
     const SeatFrameOverRun axes(sim);
     i = stepOfSample(tr, i);
     if (i < 1) return kGravity * axes.at(0).up.z;
-    return specificForceAlong(tr, i, sim.constants.dt, axes.at(i).up);
+    return specificForceAlong(tr, i, sim.constants.dt, axes.upAt(i));
 }
 
 void analyseRun(const Simulation& sim, RunAnalysis& out, SpinalSeries* series, int substeps) {
@@ -91,7 +91,7 @@ void analyseRun(const Simulation& sim, RunAnalysis& out, SpinalSeries* series, i
     const long last = tr.lastIndex;
     for (long i = 1; i <= last; ++i) {
         const long step = stepOfSample(tr, i);
-        const double a = step >= 1 ? specificForceAlong(tr, step, dt, axes.at(step).up) : sitting;
+        const double a = step >= 1 ? specificForceAlong(tr, step, dt, axes.upAt(step)) : sitting;
         const double response = tracker.next(a);
         if (series) {
             series->inputG[i] = (float)(a / kDriGravity);

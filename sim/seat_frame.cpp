@@ -30,25 +30,19 @@ SeatFrame seatFrame(const Simulation& sim, double rocketPitchDeg) {
 }
 
 SeatFrameOverRun::SeatFrameOverRun(const Simulation& sim)
-    : sim_(sim), burnS_(sim.params.rocketBurnTimeS), before_(seatFrame(sim, 0.0)),
+    : sim_(sim), dt_(sim.constants.dt), ignition_(sim.times.tRocketFire), burnS_(sim.params.rocketBurnTimeS),
+      before_(seatFrame(sim, 0.0)),
       after_(seatFrame(sim, rocketPitchDeg(burnS_, sim.params))) {}
 
 SeatFrame SeatFrameOverRun::at(long step) const {
-    const double t = step * sim_.constants.dt;
-    const double tau = t - sim_.times.tRocketFire;
+    const double t = step * dt_;
+    const double tau = t - ignition_;
     if (!(tau > 0.0)) return before_;
     if (!(tau < burnS_)) return after_;
     return seatFrame(sim_, burnPitchAt(sim_, t));
 }
 
 long stepOfSample(const Trajectory& tr, long i) { return i >= tr.lastIndex ? tr.lastIndex - 1 : i; }
-
-double specificForceAlong(const Trajectory& tr, long i, double dt, const Vec3& axis) {
-    const double ax = (tr.vx[i + 1] - tr.vx[i]) / dt;
-    const double ay = (tr.vy[i + 1] - tr.vy[i]) / dt;
-    const double az = (tr.vz[i + 1] - tr.vz[i]) / dt + kGravity;
-    return ax * axis.x + ay * axis.y + az * axis.z;
-}
 
 void seatPanInput(const Simulation& sim, const SeatFrameOverRun& axes, long i, double out[3]) {
     const Trajectory& tr = *sim.trajectory;

@@ -5,7 +5,11 @@
 // Exact solution over one step: with the input a0 + s t the response is the
 // particular part A + B t (B = s / w^2, A = a0 / w^2 - 2 z s / w^3) plus a
 // free damped oscillation, which the step's decay, cosine and sine carry.
-SpineModel::SpineModel(double stepS, double omega, double damping) : omega_(omega), damping_(damping) {
+// The products of omega and the damping the steps use, formed once in the
+// order the step's formulas form them, so the results keep their bits.
+SpineModel::SpineModel(double stepS, double omega, double damping)
+    : omega_(omega), damping_(damping), omega2_(omega * omega), omega3_(omega * omega * omega),
+      twoDamping_(2.0 * damping), dampingOmega_(damping * omega) {
     setStep(stepS);
 }
 
@@ -18,20 +22,19 @@ void SpineModel::setStep(double stepS) {
 }
 
 void SpineModel::settle(double a) {
-    x_ = a / (omega_ * omega_);
+    x_ = a / omega2_;
     v_ = 0.0;
 }
 
 void SpineModel::advance(double a0, double a1) {
-    const double w = omega_, z = damping_;
     const double slope = (a1 - a0) / h_;
-    const double B = slope / (w * w);
-    const double A = a0 / (w * w) - 2.0 * z * slope / (w * w * w);
+    const double B = slope / omega2_;
+    const double A = a0 / omega2_ - twoDamping_ * slope / omega3_;
     const double e0 = x_ - A, de0 = v_ - B;
-    const double k = (de0 + z * w * e0) / dampedOmega_;
+    const double k = (de0 + dampingOmega_ * e0) / dampedOmega_;
     const double c = e0 * cosine_ + k * sine_;
     const double e1 = decay_ * c;
-    const double de1 = decay_ * (-z * w * c + dampedOmega_ * (k * cosine_ - e0 * sine_));
+    const double de1 = decay_ * (-dampingOmega_ * c + dampedOmega_ * (k * cosine_ - e0 * sine_));
     x_ = e1 + A + B * h_;
     v_ = de1 + B;
 }

@@ -27,10 +27,11 @@ public:
 
     double compression() const { return x_; }
     // omega^2 * compression / g: the response in g, whose peak is the DRI.
-    double responseG() const { return omega_ * omega_ * x_ / kDriGravity; }
+    double responseG() const { return omega2_ * x_ / kDriGravity; }
 
 private:
     double omega_, damping_;
+    double omega2_, omega3_, twoDamping_, dampingOmega_;
     double h_ = 0.0, decay_ = 0.0, cosine_ = 0.0, sine_ = 0.0, dampedOmega_ = 0.0;
     double x_ = 0.0, v_ = 0.0;
 };
