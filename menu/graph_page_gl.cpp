@@ -146,6 +146,7 @@ void drawPlotGeometry(const GraphPlot& p) {
 void drawPlotText(const GraphPlot& p, int dx) {
     print(p.title, dx);
     print(p.titleNote, dx);
+    for (const MenuText& t : p.curveLabels) print(t, dx);
     for (int k = 0; k < p.time.tickCount; ++k) print(p.timeLabels[k], dx);
     for (int k = 0; k < p.value.tickCount; ++k) print(p.valueLabels[k], dx);
     if (p.levelShown) print(p.levelLabel, dx);

@@ -7,6 +7,8 @@
 #include <initializer_list>
 
 #include "menu/font_text.h"
+#include "sim/dynamic_response.h"
+#include "sim/injury_analysis.h"
 #include "sim/run_analysis.h"
 #include "sim/simulation.h"
 #include "sim/spine_model.h"
@@ -31,6 +33,8 @@ constexpr float kAccent[3] = {1.0f, 0.75f, 0.2f};
 constexpr float kGood[3] = {0.35f, 0.85f, 0.45f};
 constexpr float kBad[3] = {1.0f, 0.4f, 0.35f};
 constexpr float kResponse[3] = {0.4f, 0.85f, 1.0f};
+constexpr float kResponseX[3] = {1.0f, 0.55f, 0.3f};
+constexpr float kResponseY[3] = {0.8f, 0.55f, 1.0f};
 
 // Text sizes: a glyph cell is 16 units times the scale, the pen moves 8.
 constexpr int kTextStyle = 0;
@@ -46,7 +50,7 @@ constexpr float kHeaderHeight = 18;
 constexpr float kBodyTop = 327;
 constexpr float kCellWidth = 270, kCellHeight = 114;
 constexpr float kSummaryLeft = 562;
-constexpr float kLineStep = 13;
+constexpr float kLineStep = 12;
 
 int textY(float top, float scaleY) { return (int)std::lround(600.0f - top - 16.0f * scaleY); }
 
@@ -227,6 +231,7 @@ void beginPlot(GraphPlot& p, int index, const char* title, const char* note) {
     setText(p.titleNote, p.box.left + textAdvance(title, kTextStyle, kBodyX) + 6, y0 + 3, kBodyX, kBodyY, kDim,
             note);
     p.curveCount = 0;
+    for (MenuText& t : p.curveLabels) t.text[0] = '\0';
     p.pointShown = p.levelShown = false;
 }
 
@@ -279,7 +284,16 @@ void layoutRunPlot(GraphPlot& p, int index, const char* title, const char* note,
 
 // The spine over the time around its largest load: the catapult's stroke
 // and what rings after it, or a later peak with its lead-in.
-void layoutSpinePlot(GraphPlot& p, const RunAnalysis& a, const RunEvents& e, const SpinalSeries& s) {
+// The leading direction's response of an axis: DR+ or DR-, whichever is
+// the larger share of its limit.
+float leadingDr(const ResponseSeries& r, int axis, int32_t i) {
+    const double up = r.plus[axis][i] / kResponseDirections[axis][0].limits[kRiskLow];
+    const double down = r.minus[axis][i] / kResponseDirections[axis][1].limits[kRiskLow];
+    return up >= down ? r.plus[axis][i] : r.minus[axis][i];
+}
+
+void layoutSpinePlot(GraphPlot& p, const RunAnalysis& a, const RunEvents& e, const SpinalSeries& s,
+                     const ResponseSeries& r) {
     const int32_t count = s.count < 0 ? 0 : (s.count > kTrajectorySamples ? kTrajectorySamples : s.count);
     const double dt = 0.001;
     double end = a.driTimeS + 0.35;
@@ -290,9 +304,12 @@ void layoutSpinePlot(GraphPlot& p, const RunAnalysis& a, const RunEvents& e, con
     std::snprintf(note, sizeof note, "first %.1f s", time.hi);
     beginPlot(p, kSpinePlot, "Spine (g)", note);
     p.time = time;
+    // The responses across the seat cover the seat/man phase.
+    const int32_t across = r.count < 0 ? 0 : (r.count > count ? count : r.count);
     double lo = 0.0, hi = kDriLimit;  // the limit always in sight: how far off it is counts
     for (int32_t i = 0; i < count && i * dt <= time.hi; ++i) {
-        for (float v : {s.inputG[i], s.responseG[i]}) {
+        const float x = i < across ? leadingDr(r, kSeatX, i) : 0.0f, y = i < across ? leadingDr(r, kSeatY, i) : 0.0f;
+        for (float v : {s.inputG[i], s.responseG[i], x, y}) {
             if (!std::isfinite(v)) continue;
             lo = v < lo ? v : lo;
             hi = v > hi ? v : hi;
@@ -302,20 +319,39 @@ void layoutSpinePlot(GraphPlot& p, const RunAnalysis& a, const RunEvents& e, con
     p.value = niceAxis(lo, hi * 1.25, 4);
     layoutTicks(p);
     layoutEvents(p, e);
+    // The spine's response drawn last, over those across the seat.
     CurveBuilder input(p.curves[0], p.box, p.time, p.value);
-    CurveBuilder response(p.curves[1], p.box, p.time, p.value);
+    CurveBuilder alongX(p.curves[1], p.box, p.time, p.value);
+    CurveBuilder alongY(p.curves[2], p.box, p.time, p.value);
+    CurveBuilder response(p.curves[3], p.box, p.time, p.value);
     for (int32_t i = 0; i < count && i * dt <= time.hi; ++i) {
         input.add(i * dt, s.inputG[i]);
+        if (i < across) {
+            alongX.add(i * dt, leadingDr(r, kSeatX, i));
+            alongY.add(i * dt, leadingDr(r, kSeatY, i));
+        }
         response.add(i * dt, s.responseG[i]);
     }
     input.finish();
+    alongX.finish();
+    alongY.finish();
     response.finish();
     for (int k = 0; k < 3; ++k) {
         p.curveColours[0][k] = kDim[k];
-        p.curveColours[1][k] = kResponse[k];
+        p.curveColours[1][k] = kResponseX[k];
+        p.curveColours[2][k] = kResponseY[k];
+        p.curveColours[3][k] = kResponse[k];
     }
-    p.curveCount = 2;
-
+    p.curveCount = 4;
+    // Which curve is which, after the title's note.
+    float x = p.titleNote.x + textAdvance(note, kTextStyle, kBodyX) + 8;
+    const float top = p.box.top - 17 + 3;
+    const char* const names[3] = {"z", "x", "y"};
+    const float* const colours[3] = {kResponse, kResponseX, kResponseY};
+    for (int k = 0; k < 3; ++k) {
+        setText(p.curveLabels[k], x, top, kBodyX, kBodyY, colours[k], names[k]);
+        x += textAdvance(names[k], kTextStyle, kBodyX) + 6;
+    }
     char label[48];
     p.levelShown = inRange(p.value, kDriLimit);
     p.levelY = mapY(p.box, p.value, kDriLimit);
@@ -331,7 +367,7 @@ void layoutSpinePlot(GraphPlot& p, const RunAnalysis& a, const RunEvents& e, con
 
 void addLine(GraphPage& page, const float colour[3], const char* format, ...) __attribute__((format(printf, 3, 4)));
 void addLine(GraphPage& page, const float colour[3], const char* format, ...) {
-    if (page.summaryCount >= kGraphSummaryCapacity) return;
+    if (page.summaryCount >= kGraphSummaryLines) return;
     char text[64];
     va_list args;
     va_start(args, format);
@@ -339,6 +375,31 @@ void addLine(GraphPage& page, const float colour[3], const char* format, ...) {
     va_end(args);
     const int n = page.summaryCount++;
     setText(page.summary[n], kSummaryLeft, kBodyTop + 4 + n * kLineStep, kBodyX, kBodyY, colour, text);
+}
+
+// Short names of the phases for the narrow column.
+const char* const kPhaseWords[kInjuryPhaseCount] = {"catapult", "rocket", "windblast", "opening"};
+
+// beta at low risk with the phase that sets it, the windblast leaving the
+// cockpit and the opening shock.
+void layoutInjuryLines(GraphPage& page, const RunAnalysis& a) {
+    const InjuryFigures& j = a.injury;
+    if (!j.computed) return;
+    const ResponsePeak& beta = j.response.beta[kRiskLow];
+    addLine(page, beta.value > 1.0 ? kBad : kGood, "Beta low %.2f, %.2f s, %s", clampForText(beta.value),
+            clampForText(beta.timeS), kPhaseWords[j.betaPhase[kRiskLow] % kInjuryPhaseCount]);
+    const WindblastFigures& w = j.windblast;
+    if (w.present) {
+        const float* colour = w.exposureKeas > kRocketSeatLimitKeas ? kBad
+                              : w.exposureKeas > kFlailRiskKeas     ? kAccent
+                                                                    : kInk;
+        addLine(page, colour, "Windblast %.0f KEAS, %.1f kPa", clampForText(w.exposureKeas),
+                clampForText(w.exposureKpa));
+    }
+    if (j.openingShock.present)
+        addLine(page, kInk, "Opening shock %.1f g, %.2f s", clampForText(j.openingShock.g),
+                clampForText(j.openingShock.timeS));
+    else addLine(page, kDim, "No opening shock in %.1f s", clampForText(a.coveredS));
 }
 
 void layoutSummary(GraphPage& page, const Simulation& sim, const RunAnalysis& a) {
@@ -359,6 +420,7 @@ void layoutSummary(GraphPage& page, const Simulation& sim, const RunAnalysis& a)
     if (a.spinalRiskRaised) addLine(page, kBad, "Spinal risk: RAISED (> %.0f)", kDriLimit);
     else if (a.cutShort) addLine(page, kGood, "Spinal risk: not in %.1f s", covered);
     else addLine(page, kGood, "Spinal risk: not raised");
+    layoutInjuryLines(page, a);
     addLine(page, kInk, "Peak drag %.2f g at %.2f s", clampForText(a.peakDragG), clampForText(a.peakDragTimeS));
     if (a.fullyOpen)
         addLine(page, kInk, "Fully open %.2f s, %.0f m", clampForText(a.fullyOpenTimeS),
@@ -367,12 +429,16 @@ void layoutSummary(GraphPage& page, const Simulation& sim, const RunAnalysis& a)
     if (!a.chuteVerdictKnown) addLine(page, kAccent, "Open before ground: unknown");
     else if (a.chuteOpenBeforeTouchdown) addLine(page, kGood, "Open before ground: yes");
     else addLine(page, kBad, "Open before ground: NO");
-    if (a.touchdown.reached)
+    if (sim.run.diverged) addLine(page, kBad, "Diverged at %.3f s", clampForText(sim.run.divergedAtS));
+    if (a.touchdown.reached) {
         addLine(page, kInk, "Touchdown %.2f s, %.1f m/s", clampForText(a.touchdown.timeS),
                 clampForText(a.touchdown.verticalSpeedMs));
-    else if (a.cutShort) addLine(page, kDim, "No touchdown in %.1f s", covered);
-    else addLine(page, kDim, "No touchdown");
-    if (sim.run.diverged) addLine(page, kBad, "Diverged at %.3f s", clampForText(sim.run.divergedAtS));
+        addLine(page, kDim, "round canopies %.1f-%.1f m/s", kNewerCanopySinkMs[0], kOlderCanopySinkMs[1]);
+    } else if (a.cutShort) {
+        addLine(page, kDim, "No touchdown in %.1f s", covered);
+    } else {
+        addLine(page, kDim, "No touchdown");
+    }
 }
 
 void layoutLegend(GraphPage& page, const RunEvents& e) {
@@ -390,7 +456,8 @@ void layoutLegend(GraphPage& page, const RunEvents& e) {
 
 }  // namespace
 
-void layoutGraphPage(GraphPage& page, const Simulation& sim, const RunAnalysis& a, const SpinalSeries& spine) {
+void layoutGraphPage(GraphPage& page, const Simulation& sim, const RunAnalysis& a, const SpinalSeries& spine,
+                     const ResponseSeries& response) {
     page.card = kCard;
     page.header = PlotBox{kCard.left, kCard.top, kCard.right, kCard.top + kHeaderHeight};
     page.ruleY = kCard.top + kHeaderHeight;
@@ -406,7 +473,7 @@ void layoutGraphPage(GraphPage& page, const Simulation& sim, const RunAnalysis& 
     const RunEvents events = runEvents(sim, a);
     page.plotsShown = sim.catapult.strokeResult > 0 && sim.trajectory->lastIndex >= 2;
     if (page.plotsShown) {
-        layoutSpinePlot(page.plots[kSpinePlot], a, events, spine);
+        layoutSpinePlot(page.plots[kSpinePlot], a, events, spine, response);
         layoutRunPlot(page.plots[kDragPlot], kDragPlot, "Drag (g)", "", sim, a, events, dragGAt, true);
         layoutRunPlot(page.plots[kSpeedPlot], kSpeedPlot, "Speed (m/s)", "", sim, a, events, speedAt, true);
         layoutRunPlot(page.plots[kHeightPlot], kHeightPlot, "Height (m)", "above ground", sim, a, events, heightAt,
@@ -420,6 +487,8 @@ void layoutGraphPage(GraphPage& page, const Simulation& sim, const RunAnalysis& 
 void analyseGraphRun(const Simulation& sim) {
     static RunAnalysis analysis;
     static SpinalSeries spine;
+    static ResponseSeries response;
     analyseRun(sim, analysis, &spine);
-    layoutGraphPage(graphPage, sim, analysis, spine);
+    analyseInjuries(sim, analysis, &response);
+    layoutGraphPage(graphPage, sim, analysis, spine, response);
 }

@@ -1,7 +1,8 @@
 // The GRAPH page's picture of the run it computes: the spine's input and
-// response with the DRI, the drag, the speed and the height against time,
-// the moments of the sequence marked on each, and a summary. Laid out
-// GL-free once per run into static records; the drawing only reads them.
+// response with the DRI beside the responses across the seat (x, y), the
+// drag, the speed and the height against time, the moments of the sequence
+// marked on each, and a summary with the injury figures of each phase. Laid
+// out GL-free once per run into static records; the drawing only reads them.
 #pragma once
 
 #include <cstdint>
@@ -9,12 +10,13 @@
 #include "menu/menu_text.h"
 
 struct Simulation;
+struct ResponseSeries;
 struct RunAnalysis;
 struct SpinalSeries;
 
 constexpr int kPlotColumnCapacity = 256;
 constexpr int kPlotTickCapacity = 9;
-constexpr int kPlotCurveCapacity = 2;
+constexpr int kPlotCurveCapacity = 4;
 
 // A rectangle of the virtual screen with the top-left origin of the GL
 // drawing (text positions are bottom-left, as printText takes them).
@@ -81,6 +83,8 @@ struct GraphPlot {
     PlotCurve curves[kPlotCurveCapacity];
     float curveColours[kPlotCurveCapacity][3] = {};
     int32_t curveCount = 0;
+    // Names of curves beside the title, in their colours (may be empty).
+    MenuText curveLabels[kPlotCurveCapacity];
     bool eventShown[kGraphEventCount] = {};
     float eventX[kGraphEventCount] = {};
     // A marked point with its label (the DRI) and a level line (its limit).
@@ -95,6 +99,8 @@ struct GraphPlot {
 enum GraphPlotIndex { kSpinePlot, kDragPlot, kSpeedPlot, kHeightPlot, kGraphPlotCount };
 
 constexpr int kGraphSummaryCapacity = 12;
+// Summary lines that fit above the legend.
+constexpr int kGraphSummaryLines = 11;
 
 struct GraphPage {
     bool ready = false;        // a run has been laid out
@@ -112,8 +118,10 @@ struct GraphPage {
 
 extern GraphPage graphPage;
 
-// Lays the page out from a computed run, its analysis and the spine's series.
-void layoutGraphPage(GraphPage& page, const Simulation& sim, const RunAnalysis& analysis, const SpinalSeries& spine);
+// Lays the page out from a computed run, its analysis (the injury figures
+// included) and the spine's and the three axes' series.
+void layoutGraphPage(GraphPage& page, const Simulation& sim, const RunAnalysis& analysis, const SpinalSeries& spine,
+                     const ResponseSeries& response);
 
 // After the page's quick run: analyses the run in sim and lays graphPage out.
 void analyseGraphRun(const Simulation& sim);

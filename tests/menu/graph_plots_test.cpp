@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -41,11 +42,13 @@ struct LaidOut {
     std::unique_ptr<Simulation> sim = makeDefaultSim();
     RunAnalysis analysis;
     SpinalSeries spine;
+    ResponseSeries response;
     GraphPage page;
     void run(bool quick) {
         startEjection(*sim, quick, 0, 25);
         analyseRun(*sim, analysis, &spine);
-        layoutGraphPage(page, *sim, analysis, spine);
+        analyseInjuries(*sim, analysis, &response);
+        layoutGraphPage(page, *sim, analysis, spine, response);
     }
 };
 
@@ -140,7 +143,12 @@ TEST(GraphPage, DefaultQuickRun) {
     ASSERT_TRUE(g.plotsShown);
 
     const GraphPlot& spine = g.plots[kSpinePlot];
-    EXPECT_EQ(spine.curveCount, 2);
+    // The input, the responses across the seat and the spine's.
+    EXPECT_EQ(spine.curveCount, 4);
+    for (int c = 0; c < 4; ++c) EXPECT_GT(spine.curves[c].count, 100) << c;
+    EXPECT_STREQ(spine.curveLabels[0].text, "z");
+    EXPECT_STREQ(spine.curveLabels[1].text, "x");
+    EXPECT_STREQ(spine.curveLabels[2].text, "y");
     ASSERT_TRUE(spine.pointShown);
     EXPECT_GT(r.analysis.dri, 10.0);
     const float px = spine.box.left + (float)((r.analysis.driTimeS - spine.time.lo) / (spine.time.hi - spine.time.lo)) *
@@ -172,6 +180,19 @@ TEST(GraphPage, DefaultQuickRun) {
     EXPECT_NE(summaryLine(g, "Fully open "), nullptr);
     EXPECT_NE(summaryLine(g, "Open before ground: yes"), nullptr);
     EXPECT_NE(summaryLine(g, "No touchdown in 7.0 s"), nullptr);
+    // The injury figures: beta set by the catapult, beyond the low-risk
+    // limits as the DRI is beyond its own; the seat's own speed leaving the
+    // cockpit; the canopy's pull.
+    char beta[64];
+    std::snprintf(beta, sizeof beta, "Beta low %.2f, %.2f s, catapult", r.analysis.injury.response.beta[kRiskLow].value,
+                  r.analysis.injury.response.beta[kRiskLow].timeS);
+    ASSERT_NE(summaryLine(g, "Beta low "), nullptr);
+    EXPECT_STREQ(summaryLine(g, "Beta low "), beta);
+    EXPECT_NE(summaryLine(g, "Windblast 32 KEAS, 0.2 kPa"), nullptr);
+    EXPECT_NE(summaryLine(g, "Opening shock 2.1 g"), nullptr);
+    // Above the legend, clear of each other.
+    for (int k = 0; k + 1 < g.summaryCount; ++k) EXPECT_GE(g.summary[k].y - g.summary[k + 1].y, 12);
+    EXPECT_GT(g.summary[g.summaryCount - 1].y, g.legendTitle.y + 11);
 
     auto onScreen = [](const MenuText& t) {
         if (!t.text[0]) return;
