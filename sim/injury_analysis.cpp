@@ -195,8 +195,15 @@ void analyseInjuries(const Simulation& sim, RunAnalysis& analysis, ResponseSerie
         response.next(a, (i - 1) * dt, dt, kSpineSubsteps);
         record(i);
         const double t = i * dt;
-        if (t <= Tc) keepPeak(out.catapult, magnitude(a) / kDriGravity, t);
-        else if (ignition < t && t <= burnEnd) keepPeak(out.rocket, magnitude(a) / kDriGravity, t);
+        if (t <= Tc) {
+            keepPeak(out.catapult, magnitude(a) / kDriGravity, t);
+        } else if (ignition < t && t <= burnEnd) {
+            // The rocket's own push: the drag in the air stream, which may
+            // pull hard at the same time, is the windblast's.
+            double parts[kInjuryPhaseCount][3];
+            splitSeatPanInput(sim, axes, i, a, parts);
+            keepPeak(out.rocket, magnitude(parts[kInjuryRocket]) / kDriGravity, t);
+        }
     }
     if (series) series->count = (int32_t)(end + 1);
     out.response = response.peaks();

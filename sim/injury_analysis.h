@@ -57,7 +57,8 @@ struct InjuryFigures {
     // that leads beta at its peak is the sum of the responses to each
     // phase's part of the input; the phase with the largest share sets it.
     InjuryPhase betaPhase[kRiskLevelCount] = {};
-    // Largest specific force (all axes) on the rails and during the burn.
+    // Largest specific force (all axes) on the rails, and of the rocket's
+    // push (the drag apart) during the burn.
     PhasePeak catapult, rocket;
     WindblastFigures windblast;
     // The main parachute's largest force during its inflation, in g of the
