@@ -1,7 +1,8 @@
 // What a computed run means for the pilot: the spinal load (Dynamic Response
 // Index), the peak drag, the height gained, when and how high the main
-// parachute is fully open, the touchdown, and two verdicts. Computed from the
-// stored run after the trigger; the run itself is left as it is.
+// parachute is fully open, the touchdown, and two verdicts, with room for
+// the injury figures of each phase (sim/injury_analysis.h). Computed from
+// the stored run after the trigger; the run itself is left as it is.
 #pragma once
 
 #include <cstdint>
