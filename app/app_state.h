@@ -1,11 +1,10 @@
-// The application shell's own record: the window, the projection and the
-// measured frame rate. One process-wide instance, alive for the whole run.
+// The application shell's own record: the window and the projection's shape.
+// One process-wide instance, alive for the whole run. (The field of view is
+// the camera's, the frame rate the frame clock's.)
 #pragma once
 
-#include <cstdint>
+#include "input/input_state.h"  // the virtual screen's size
 
-constexpr int kVirtualScreenWidth = 800;
-constexpr int kVirtualScreenHeight = 600;
 constexpr const char* kWindowClassName = "VORIX_2.0";
 constexpr const char* kWindowTitle = "VORIX - Ejection seat simulation version 1.0";
 
@@ -20,18 +19,9 @@ struct AppState {
     int clientWidth = kVirtualScreenWidth;
     int clientHeight = kVirtualScreenHeight;
     float aspectRatio = 4.0f / 3.0f;
-    float fieldOfView = 50.0f;    // vertical, degrees; zoom keys change it
-    float frameRate = 0.0f;       // frames per second of real time, 0 until measured
-    int framePhase = 0;           // 0, 1, 2 for the frame-rate measurement
-    float phase0Time = 0.0f;      // playback seconds at phase 0
-    float framePairTime = 0.0f;   // playback seconds the last two frames took
 };
 
 extern AppState app;
-
-// The frame-rate measurement, taken every third frame from the playback clock
-// (elapsedMs) while it runs; while paused the rate reads 25.
-void measureFrameRate(AppState& a, int32_t elapsedMs, bool paused, float playSpeedDivisor);
 
 // Aspect ratio of the projection: fixed 4:3 in full screen, the client area's
 // otherwise (a zero height is taken as 1).

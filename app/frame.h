@@ -1,6 +1,5 @@
-// One frame of the simulator and the message loop that renders it when idle.
+// One frame of the simulator, the frame's table of contents: the clock read
+// once, the update steps, then the drawing steps that only read.
 #pragma once
 
 void renderFrame();
-// Runs until the quit message; returns its exit code after the shutdown steps.
-int mainLoop();

@@ -1,4 +1,3 @@
-#include "app/app_state.h"
 #include "app/startup.h"
 #include "camera/camera_state.h"
 #include "input/input_state.h"
@@ -6,6 +5,7 @@
 #include "overlay/overlay_state.h"
 #include "render/scene_light.h"
 #include "render/scene_switches.h"
+#include "sim/frame_clock.h"
 #include "sim/simulation.h"
 
 // Every record's start-up value, grouped by concern in the order they are set.
@@ -26,11 +26,10 @@ void initDefaults() {
     // the first frame and on the CONTROL page, not only after the first key.
     deriveCatapult(simulation);
     setOverlayDefaults(overlay, simulation);
-    app.frameRate = 0.0f;
-    app.framePhase = 0;
+    frameClock.frameRate = 0.0f;
+    frameClock.framePhase = 0;
 
     // Cameras and field of view (the sun is set with the sky colours above).
-    app.fieldOfView = 50.0f;
     setCameraDefaults(camera);
     // The menu last: its widgets start from the values set above.
     initMenuDefaults();

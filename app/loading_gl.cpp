@@ -133,7 +133,7 @@ void waitSeconds(double seconds) {
 void showLoadingScreen() {
     if (!platHasGlContext()) return;
     computeLookTarget(camera);
-    placeCamera();
+    placeCamera(platTimeMs());
     glDisable(GL_CULL_FACE);
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);

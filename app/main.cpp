@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "app/app_state.h"
-#include "app/frame.h"
 #include "app/loading.h"
+#include "app/main_loop.h"
 #include "app/startup.h"
 #include "app/window.h"
 #include "assets/data_folder.h"
@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
         platShutdown();
         return 1;
     }
+    windowCreated();
     startUp();
     showLoadingScreen();
     int code = mainLoop();

@@ -4,18 +4,27 @@
 #include <ctime>
 
 #include "app/app_state.h"
+#include "app/mouse_poll.h"
+#include "app/sound_device.h"
 #include "app/startup.h"
 #include "app/window.h"
 #include "assets/settings_file.h"
 #include "assets/textures.h"
-#include "input/mouse_device.h"
 #include "menu/font_text.h"
 #include "menu/menu_control.h"
 #include "platform/error_report.h"
 #include "platform/platform.h"
 #include "render/scene_light.h"
 #include "sim/simulation.h"
-#include "sound/sound_mixer.h"
+
+void windowCreated() {
+    initDefaults();
+    // The mouse device belongs with the defaults; it lives on the platform,
+    // so it is opened beside them rather than inside.
+    createMouseDevice();
+    app.aspectRatio = aspectRatioFor(app);
+    applyProjection();
+}
 
 void startUp() {
     // The date the scene presets are named from, and the random generator
@@ -28,7 +37,6 @@ void startUp() {
     initDefaults();
     createMouseDevice();
     setErrorBoxHandler(platMessageBox);
-    connectMenuToPlatform();
     usePlatformSoundMixer();
     readSettingsAndScenes();
     Simulation& sim = simulation;

@@ -5,8 +5,8 @@
 
 // Creates the main window (full screen unless app.fullScreen is off; with
 // app.modeSwitch the display is switched to 800 by 600 first, otherwise the
-// window takes the desktop's size) and runs its creation message. False when
-// the window could not be made.
+// window takes the desktop's size); the caller then runs windowCreated.
+// False when the window could not be made.
 bool createMainWindow(const char* title, int width, int height, bool fullScreen);
 // Switches the display to 800 by 600; reports a refusal in an "Error" box.
 void setDisplayMode();

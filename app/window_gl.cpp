@@ -3,7 +3,7 @@
 
 #include "app/app_state.h"
 #include "app/window.h"
-#include "input/window_proc.h"
+#include "camera/camera_state.h"
 #include "platform/platform.h"
 
 namespace {
@@ -39,9 +39,6 @@ bool createMainWindow(const char* title, int width, int height, bool fullScreen)
     app.clientWidth = w;
     app.clientHeight = h;
     picture = pictureAreaFor(fullScreen, w, h);
-    WindowMessage create;
-    create.message = WM_CREATE;
-    windowProc(create);
     return true;
 }
 
@@ -59,7 +56,7 @@ bool createGlContext(int width, int height) {
 static void loadPerspective(float aspect) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(app.fieldOfView, aspect, 1.0, 350000.0);
+    gluPerspective(camera.fieldOfView, aspect, 1.0, 350000.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }

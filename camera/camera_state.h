@@ -1,5 +1,5 @@
 // The camera record: the mode, the free camera's place and angles, the eye the
-// frame used, and the orbit and fly-by cameras. One process-wide instance.
+// frame used, the field of view, and the orbit and fly-by cameras. One process-wide instance.
 #pragma once
 
 #include <cstdint>
@@ -58,6 +58,7 @@ struct CameraState {
     Vec3 lookTarget;            // absolute point far along the view direction
     Vec3 eyePosition;           // the eye of this frame, read by the world drawing
     bool watchFollow = false;   // watch cameras ride along with their target
+    float fieldOfView = 50.0f;  // vertical, degrees, of the projection; zoom keys change it
     OrbitCamera pilotOrbit;
     OrbitCamera fighterOrbit;
     FlybyCamera fighterFlyby;

@@ -2,6 +2,9 @@
 // recorded eye position, then the lights that depend on the view.
 #pragma once
 
-// Loads the look-at of the current mode onto the model-view matrix (which the
-// frame has just reset), records camera.eyePosition and sets the lights.
-void placeCamera();
+#include <cstdint>
+
+// Loads the look-at of the current mode at nowMs (the frame's clock) onto the
+// model-view matrix (which the frame has just reset), records
+// camera.eyePosition and sets the lights.
+void placeCamera(uint32_t nowMs);

@@ -7,7 +7,6 @@
 #include "camera/camera_state.h"
 #include "camera/camera_view.h"
 #include "camera/place_camera.h"
-#include "platform/platform.h"
 #include "render/body_state.h"
 #include "render/poly_model.h"
 #include "render/scene_light.h"
@@ -18,9 +17,9 @@ namespace {
 int randomDraw() { return std::rand(); }
 }  // namespace
 
-void placeCamera() {
+void placeCamera(uint32_t nowMs) {
     CameraScene scene = cameraSceneFor(simulation, bodyState, polyModel);
-    CameraView v = computeCameraView(camera, scene, platTimeMs(), randomDraw);
+    CameraView v = computeCameraView(camera, scene, nowMs, randomDraw);
     gluLookAt(v.eye.x, v.eye.y, v.eye.z, v.target.x, v.target.y, v.target.z, v.up.x, v.up.y, v.up.z);
     camera.eyePosition = v.recordedEye;
     if (v.wind == WindSound::play) playWindSound(bodyState.landed);

@@ -1,6 +1,5 @@
 #include "input/input_records.h"
 
-#include "app/app_state.h"
 #include "camera/camera_state.h"
 #include "input/input_state.h"
 #include "input/mouse_device.h"
@@ -10,9 +9,10 @@
 #include "render/poly_model.h"
 #include "render/scene_light.h"
 #include "render/scene_switches.h"
+#include "sim/frame_clock.h"
 #include "sim/simulation.h"
 
 InputRecords processInputRecords() {
-    return InputRecords{simulation, camera,    input,     app,  mouseDevice, sceneLight,
+    return InputRecords{simulation, camera,    input,     frameClock,  mouseDevice, sceneLight,
                         sceneSwitches, polyModel, bodyState, menu, overlay};
 }

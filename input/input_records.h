@@ -2,9 +2,9 @@
 // can be run on the process-wide records or on a test's own.
 #pragma once
 
-struct AppState;
 struct BodyState;
 struct CameraState;
+struct FrameClock;
 struct InputState;
 struct MenuState;
 struct MouseDevice;
@@ -18,7 +18,7 @@ struct InputRecords {
     Simulation& sim;
     CameraState& camera;
     InputState& input;
-    AppState& app;
+    FrameClock& frame;
     MouseDevice& mouse;
     SceneLight& light;
     SceneSwitches& switches;
@@ -41,4 +41,5 @@ enum InputEffect : unsigned {
     kEffectReload = 1u << 4,            // settings file and polygon model again
     kEffectRebuildBuildings = 1u << 5,  // the buildings' display list
     kEffectLights = 1u << 6,            // sky colour and lights after an attitude change
+    kEffectLoadPhotoSet = 1u << 7,      // the ABOUT page's photographs
 };

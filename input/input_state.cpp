@@ -2,18 +2,22 @@
 
 #include <cstdlib>
 
-#include "app/app_state.h"
-
 InputState input;
 
 void setInputDefaults(InputState& in) { in = InputState{}; }
 
 void mapCursor(InputState& in, int x, int y, bool fullScreen, int clientWidth, int clientHeight) {
-    if (!fullScreen) {
-        int w = std::abs(clientWidth), h = std::abs(clientHeight);
-        if (w > 0) x = (int)((long long)x * kVirtualScreenWidth / w);
-        if (h > 0) y = (int)((long long)y * kVirtualScreenHeight / h);
-    }
+    if (!fullScreen) scaleToVirtualScreen(x, y, clientWidth, clientHeight, &x, &y);
+    setCursor(in, x, y);
+}
+
+void scaleToVirtualScreen(int x, int y, int clientWidth, int clientHeight, int* vx, int* vy) {
+    int w = std::abs(clientWidth), h = std::abs(clientHeight);
+    *vx = w > 0 ? (int)((long long)x * kVirtualScreenWidth / w) : x;
+    *vy = h > 0 ? (int)((long long)y * kVirtualScreenHeight / h) : y;
+}
+
+void setCursor(InputState& in, int x, int y) {
     in.cursorX = x;
     in.cursorY = y;
     in.cursorXf = (float)x;

@@ -3,6 +3,11 @@
 
 #include <cstdint>
 
+// The 800 by 600 virtual screen the cursor, the widgets and the 2D drawing
+// live on, whatever the window's size.
+constexpr int kVirtualScreenWidth = 800;
+constexpr int kVirtualScreenHeight = 600;
+
 struct InputState {
     int cursorX = 0, cursorY = 0;        // on the 800 by 600 virtual screen
     float cursorXf = 0.0f, cursorYf = 0.0f;
@@ -30,3 +35,8 @@ void setInputDefaults(InputState& in);
 // Stores a window position as the cursor; outside full screen the client area
 // is scaled to the 800 by 600 virtual screen (truncating toward zero).
 void mapCursor(InputState& in, int x, int y, bool fullScreen, int clientWidth, int clientHeight);
+// A window's client position scaled to the virtual screen, truncating toward
+// zero; a zero client size leaves its coordinate alone.
+void scaleToVirtualScreen(int x, int y, int clientWidth, int clientHeight, int* vx, int* vy);
+// Stores a position already on the virtual screen as the cursor.
+void setCursor(InputState& in, int x, int y);

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/app_state.h"
 #include "camera/camera_scene.h"
 #include "camera/camera_state.h"
 #include "camera/flyby_camera.h"
@@ -14,6 +13,7 @@
 #include "input/mouse_device.h"
 #include "input/step_rate.h"
 #include "menu/menu.h"
+#include "menu/menu_control.h"
 #include "overlay/overlay_state.h"
 #include "platform/keycodes.h"
 #include "render/body_state.h"
@@ -119,7 +119,7 @@ KeyResult zeroZeroReset(InputRecords& r, uint32_t nowMs) {
     c.freeCameraPosition = Vec3(-100.0f, 0.0f, 1.55f);
     c.cameraYaw = 270.0f;
     c.cameraPitch = 1.0f;
-    r.app.fieldOfView = 50.0f;
+    r.camera.fieldOfView = 50.0f;
     r.input.textVisible = true;
     r.switches.textured = true;
     c.watchFollow = false;
@@ -154,7 +154,7 @@ KeyResult applyKey(int vk, KeyModifiers mods, InputRecords& r, uint32_t nowMs) {
     r.input.shiftHeld = mods.shift;
     r.input.ctrlHeld = mods.ctrl;
     const float m = stepMultiplier(mods);
-    const float rate = keyStepRate(r.app);
+    const float rate = keyStepRate(r.frame);
     SimParams& P = r.sim.params;
     FighterAttitude& att = r.sim.attitude;
     FighterPosition& pos = r.sim.fighterPosition;
@@ -168,12 +168,12 @@ KeyResult applyKey(int vk, KeyModifiers mods, InputRecords& r, uint32_t nowMs) {
             break;
         case VK_ESCAPE:
             saveScenePresets();
-            if (r.menu.menuOpen) closeMenu();
+            if (r.menu.menuOpen) closeMenuAt(nowMs);
             else out.effects |= kEffectQuit;
             break;
         case VK_SPACE:
-            if (r.menu.menuOpen) closeMenu();
-            else openMenu();
+            if (r.menu.menuOpen) closeMenuAt(nowMs);
+            else openMenuAt(nowMs);
             break;
         case VK_PRIOR:
             c.freeCameraPosition.z += perFrame(m * heightSpeed(mods), rate);
@@ -349,12 +349,12 @@ KeyResult applyKey(int vk, KeyModifiers mods, InputRecords& r, uint32_t nowMs) {
             if (P.playSpeedDivisor < 1.0f) P.playSpeedDivisor = 1.0f;
             break;
         case VK_ADD:
-            r.app.fieldOfView -= 1.0f;
-            if (r.app.fieldOfView < 0.01f) r.app.fieldOfView = 0.1f;
+            r.camera.fieldOfView -= 1.0f;
+            if (r.camera.fieldOfView < 0.01f) r.camera.fieldOfView = 0.1f;
             out.effects |= kEffectApplyProjection;
             break;
         case VK_SUBTRACT:
-            r.app.fieldOfView += 1.0f;
+            r.camera.fieldOfView += 1.0f;
             out.effects |= kEffectApplyProjection;
             break;
         case VK_F1:
@@ -374,7 +374,7 @@ KeyResult applyKey(int vk, KeyModifiers mods, InputRecords& r, uint32_t nowMs) {
 
 void refreshOrbitCameras(InputRecords& r) {
     CameraScene scene = cameraSceneFor(r.sim, r.bodies, r.model);
-    OrbitMouse m = orbitMouseFrom(r.mouse, r.input, r.app);
+    OrbitMouse m = orbitMouseFrom(r.mouse, r.input, r.frame);
     updateOrbitFighter(r.camera, m, scene);
     updateOrbitPilot(r.camera, m, scene);
 }

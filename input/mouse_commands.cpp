@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/app_state.h"
 #include "camera/camera_scene.h"
 #include "camera/camera_state.h"
 #include "camera/orbit_camera.h"
@@ -12,6 +11,7 @@
 #include "input/mouse_device.h"
 #include "input/step_rate.h"
 #include "menu/menu.h"
+#include "menu/menu_control.h"
 #include "sim/playback.h"
 #include "sim/simulation.h"
 #include "sound/sound_events.h"
@@ -21,6 +21,14 @@ namespace {
 constexpr float kPixelsPerDegree = 3.6f;
 
 bool runActive(const InputRecords& r) { return r.sim.clocks.playing != 0; }
+
+// What a menu event leaves for the shell, as the commands' effect bits.
+unsigned menuEffectBits(const MenuEffects& e) {
+    unsigned effects = 0;
+    if (e.loadPhotoSet) effects |= kEffectLoadPhotoSet;
+    if (e.sceneApplied) effects |= kEffectApplyProjection;  // the preset's field of view
+    return effects;
+}
 
 void turnCameraByDrag(InputRecords& r, int x, int y) {
     InputState& in = r.input;
@@ -65,7 +73,7 @@ void zoomOrbitByDrag(InputRecords& r, int y) {
 
 unsigned handleMouseMove(int x, int y, InputRecords& r) {
     InputState& in = r.input;
-    mapCursor(in, x, y, r.app.fullScreen, r.app.clientWidth, r.app.clientHeight);
+    setCursor(in, x, y);
     if (r.menu.menuOpen) return 0;
     unsigned effects = 0;
     x = in.cursorX;
@@ -82,13 +90,14 @@ unsigned handleMouseMove(int x, int y, InputRecords& r) {
 unsigned leftPressed(uint32_t nowMs, InputRecords& r) {
     InputState& in = r.input;
     if (sceneNameBoxOpen()) return 0;
-    if (!r.menu.menuOpen && menuClosedMouseDown(in.cursorX, in.cursorY)) return 0;
+    if (!r.menu.menuOpen && menuClosedMouseDownAt(in.cursorX, in.cursorY, nowMs)) return 0;
     in.lastLeftPressTime = nowMs;
     in.leftClickCount += 1;
     in.leftDragging = true;
     in.leftPrevX = in.cursorX;
     in.leftPrevY = in.cursorY;
-    if (r.menu.menuOpen) menuMouseDown(in.cursorX, in.cursorY);
+    unsigned effects = 0;
+    if (r.menu.menuOpen) effects |= menuEffectBits(menuMouseDownAt(in.cursorX, in.cursorY, nowMs));
     if (r.camera.cameraMode == kCameraOrbitFighter) {
         in.fighterOrbitOriginX = in.cursorXf;
         in.fighterOrbitOriginY = in.cursorYf;
@@ -96,17 +105,14 @@ unsigned leftPressed(uint32_t nowMs, InputRecords& r) {
         in.pilotOrbitOriginX = in.cursorXf;
         in.pilotOrbitOriginY = in.cursorYf;
     }
-    return 0;
+    return effects;
 }
 
 unsigned leftReleased(uint32_t nowMs, InputRecords& r) {
     InputState& in = r.input;
     // The scene-name box takes the release for its own buttons.
-    if (sceneNameBoxOpen()) {
-        menuMouseUp(in.cursorX, in.cursorY);
-        return 0;
-    }
-    if (!r.menu.menuOpen && cameraSpinnerMouseUp(in.cursorX, in.cursorY)) {
+    if (sceneNameBoxOpen()) return menuEffectBits(menuMouseUpAt(in.cursorX, in.cursorY, nowMs));
+    if (!r.menu.menuOpen && cameraSpinnerMouseUpAt(in.cursorX, in.cursorY, nowMs)) {
         if (soundOn) playClickSound();
         in.leftDragging = false;
         return 0;
@@ -120,8 +126,8 @@ unsigned leftReleased(uint32_t nowMs, InputRecords& r) {
     // A long press starts the count again.
     if (held >= kClickHoldLimitMs) in.leftClickCount = 0;
     if (r.menu.menuOpen) {
-        menuMouseUp(in.cursorX, in.cursorY);
-    } else if (menuStripMouseUp(in.cursorX, in.cursorY)) {
+        effects |= menuEffectBits(menuMouseUpAt(in.cursorX, in.cursorY, nowMs));
+    } else if (menuStripMouseUpAt(in.cursorX, in.cursorY, nowMs)) {
         // Opening the menu resets the scene: a double click that ends on the
         // strip leaves no run going.
         effects &= ~kEffectStartRun;
@@ -150,7 +156,7 @@ void driftCameraWithMouse(InputRecords& r) {
     CameraState& c = r.camera;
     if (c.cameraMode == kCameraOrbitPilot || c.cameraMode == kCameraOrbitFighter) {
         CameraScene scene = cameraSceneFor(r.sim, r.bodies, r.model);
-        OrbitMouse m = orbitMouseFrom(mouse, r.input, r.app);
+        OrbitMouse m = orbitMouseFrom(mouse, r.input, r.frame);
         if (c.cameraMode == kCameraOrbitFighter) updateOrbitFighter(c, m, scene);
         else updateOrbitPilot(c, m, scene);
         return;

@@ -1,7 +1,7 @@
 // The mouse commands on the records: cursor mapping, camera and fighter drags,
 // clicks, the double click that ejects, the right press that stops a run, and
 // the per-frame camera drift from the mouse device. GL-free; the returned
-// InputEffect bits are carried out by the window procedure.
+// InputEffect bits are carried out by the shell.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +13,8 @@
 constexpr uint32_t kClickHoldLimitMs = 150;
 constexpr uint32_t kDoubleClickReleaseMs = 200;
 
-// A move to window position (x, y): the cursor, then the drags.
+// A move to (x, y) on the virtual screen (the shell maps the window's
+// pixels to it): the cursor, then the drags.
 unsigned handleMouseMove(int x, int y, InputRecords& r);
 unsigned leftPressed(uint32_t nowMs, InputRecords& r);
 unsigned leftReleased(uint32_t nowMs, InputRecords& r);

@@ -21,9 +21,4 @@ extern MouseDevice mouseDevice;
 // moved is cleared.
 void storeMousePoll(MouseDevice& m, bool pollOk, const PlatMouseState& state);
 
-// On the platform's device (mouse_device_gl.cpp). A second create replaces
-// the first.
-bool createMouseDevice();
-// No device: nothing changes and moved stays false.
-void pollMouse();
-void releaseMouseDevice();
+// The shell opens, polls and releases the device (app/mouse_poll.h).

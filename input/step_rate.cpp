@@ -2,16 +2,16 @@
 
 #include <cmath>
 
-#include "app/app_state.h"
 #include "input/input_state.h"
 #include "input/mouse_device.h"
+#include "sim/frame_clock.h"
 
-float keyStepRate(const AppState& app) {
-    const float r = app.frameRate;
+float keyStepRate(const FrameClock& frame) {
+    const float r = frame.frameRate;
     return (r > 0.0f && std::isfinite(r)) ? r : 0.0f;
 }
 
-OrbitMouse orbitMouseFrom(const MouseDevice& mouse, const InputState& in, const AppState& app) {
+OrbitMouse orbitMouseFrom(const MouseDevice& mouse, const InputState& in, const FrameClock& frame) {
     OrbitMouse m;
     m.deviceReady = mouse.deviceReady;
     m.relX = mouse.relX;
@@ -19,6 +19,6 @@ OrbitMouse orbitMouseFrom(const MouseDevice& mouse, const InputState& in, const 
     m.wheel = mouse.wheel;
     m.leftDragging = in.leftDragging;
     m.rightDragging = in.rightDragging;
-    m.frameRate = keyStepRate(app);
+    m.frameRate = keyStepRate(frame);
     return m;
 }

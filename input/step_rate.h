@@ -5,15 +5,15 @@
 
 #include "camera/orbit_camera.h"
 
-struct AppState;
+struct FrameClock;
 struct InputState;
 struct MouseDevice;
 
 // The measured frame rate, or 0 while there is none to divide by.
-float keyStepRate(const AppState& app);
+float keyStepRate(const FrameClock& frame);
 
 // amount / rate: one frame's share of a per-second amount; 0 without a rate.
 inline float perFrame(float amount, float rate) { return rate > 0.0f ? amount / rate : 0.0f; }
 
 // The mouse as the orbit cameras read it.
-OrbitMouse orbitMouseFrom(const MouseDevice& mouse, const InputState& in, const AppState& app);
+OrbitMouse orbitMouseFrom(const MouseDevice& mouse, const InputState& in, const FrameClock& frame);

@@ -30,11 +30,6 @@ namespace {
 
 MenuWidgets& W = menuWidgets;
 
-uint32_t noClock() { return 0; }
-void noFollowUp(const MenuEffects&) {}
-uint32_t (*menuClock)() = noClock;
-void (*menuFollowUp)(const MenuEffects&) = noFollowUp;
-
 constexpr int kToggleSize = 30;
 constexpr int kOptionToggleX = 192;
 constexpr int kOptionToggleTop[kOptionToggleCount] = {242, 277, 312, 347, 382};
@@ -123,20 +118,6 @@ void releaseOnScenePage(int x, int y, uint32_t nowMs, MenuEffects& effects) {
 }
 
 }  // namespace
-
-void connectMenu(uint32_t (*clockMs)(), void (*followUp)(const MenuEffects&)) {
-    menuClock = clockMs ? clockMs : noClock;
-    menuFollowUp = followUp ? followUp : noFollowUp;
-}
-
-void openMenu() { openMenuAt(menuClock()); }
-void closeMenu() { closeMenuAt(menuClock()); }
-void menuMouseDown(int x, int y) { menuFollowUp(menuMouseDownAt(x, y, menuClock())); }
-void menuMouseUp(int x, int y) { menuFollowUp(menuMouseUpAt(x, y, menuClock())); }
-void menuMouseMove(int x, int y) { menuMouseMoveAt(x, y); }
-bool menuClosedMouseDown(int x, int y) { return menuClosedMouseDownAt(x, y, menuClock()); }
-bool cameraSpinnerMouseUp(int x, int y) { return cameraSpinnerMouseUpAt(x, y, menuClock()); }
-bool menuStripMouseUp(int x, int y) { return menuStripMouseUpAt(x, y, menuClock()); }
 
 void buildMenuWidgets() {
     const SimParams& p = simulation.params;

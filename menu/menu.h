@@ -1,9 +1,10 @@
-// The sliding menu's state and the entry points the keyboard, the mouse and the
-// frame call. The entry points read the clock and then run the GL-free
-// versions of menu/menu_control.h.
+// The sliding menu's state and what the rest of the program asks of it; the
+// menu's behaviour, driven by the keyboard, the mouse and the frame with the
+// time passed in, is in menu/menu_control.h.
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 
 struct MenuState {
     bool menuOpen = false;
@@ -20,28 +21,14 @@ extern MenuState menu;
 
 enum MenuTab { kTabAbout = 1, kTabKeymap = 2, kTabControl = 3, kTabGraph = 4, kTabScene = 5, kTabOption = 6 };
 
-void openMenu();
-void closeMenu();
 // Drawing (screen-space mode already entered by the overlay): the open panel with
 // its backdrop, clock and current page; while closed, the MENU strip and the
 // camera-mode spinner.
-void drawMenuPanel();
-void drawMenuStrip();
+void drawMenuPanel(uint32_t nowMs, const std::tm& localTime);
+void drawMenuStrip(uint32_t nowMs);
 
 // Rebuilds every widget from the value it edits (buildMenuWidgets).
 void buildMenuWidgets();
-// Mouse routing while the menu is open (top-left-origin virtual screen).
-void menuMouseDown(int x, int y);
-void menuMouseUp(int x, int y);
-void menuMouseMove(int x, int y);
-// The camera-mode spinner in the HUD box and the MENU strip take clicks while the
-// menu is closed. A press is theirs only on the spinner's arrows; a release on
-// the arrows is the spinner's (the caller plays its click), a release on the
-// strip opens the menu. True when the click was theirs.
-bool menuClosedMouseDown(int x, int y);
-bool cameraSpinnerMouseUp(int x, int y);
-bool menuStripMouseUp(int x, int y);
-
 // The scene-name entry box: while it is open every key goes to it.
 bool sceneNameBoxOpen();
 void sceneNameBoxKey(int virtualKey);

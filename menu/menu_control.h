@@ -1,7 +1,7 @@
 // The menu's widgets in one record and the GL-free behaviour of the menu:
 // opening and closing, the slide, mouse routing to the current tab, the
 // scene presets' actions. Times are passed in (ms of the program's clock),
-// so tests drive the menu with made-up input.
+// so the program's callers and the tests drive the menu alike.
 #pragma once
 
 #include <cstdint>
@@ -49,18 +49,12 @@ struct MenuWidgets {
 
 extern MenuWidgets menuWidgets;
 
-// What a mouse event leaves for the caller that owns the GL context.
+// What a mouse event leaves for the caller: the shell owns the GL context
+// the photographs and the projection need.
 struct MenuEffects {
     bool loadPhotoSet = false;  // a click on the ABOUT page
     bool sceneApplied = false;  // a preset was loaded: projection and model follow
 };
-
-// The clock the parameterless entry points of menu/menu.h read, and what
-// they call for the effects that need the GL context. Until connected the
-// clock reads 0 and the effects are dropped (as in the unit tests).
-void connectMenu(uint32_t (*clockMs)(), void (*followUp)(const MenuEffects&));
-// Connects the menu to the platform's clock and the GL follow-ups.
-void connectMenuToPlatform();
 
 // Start-up state: closed on CONTROL, dialog created, backdrop chosen,
 // widgets built.
@@ -71,9 +65,14 @@ void closeMenuAt(uint32_t nowMs);
 // The panel's right edge for the slide at nowMs (0 to 800).
 int menuEdgeAt(const MenuState& m, uint32_t nowMs);
 
+// Mouse routing while the menu is open (top-left-origin virtual screen).
 MenuEffects menuMouseDownAt(int x, int y, uint32_t nowMs);
 MenuEffects menuMouseUpAt(int x, int y, uint32_t nowMs);
 void menuMouseMoveAt(int x, int y);
+// The camera-mode spinner in the HUD box and the MENU strip take clicks while the
+// menu is closed. A press is theirs only on the spinner's arrows; a release on
+// the arrows is the spinner's (the caller plays its click), a release on the
+// strip opens the menu. True when the click was theirs.
 bool menuClosedMouseDownAt(int x, int y, uint32_t nowMs);
 bool cameraSpinnerMouseUpAt(int x, int y, uint32_t nowMs);
 bool menuStripMouseUpAt(int x, int y, uint32_t nowMs);

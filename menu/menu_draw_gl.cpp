@@ -12,20 +12,12 @@
 #include "menu/menu_pages.h"
 #include "menu/widgets_draw.h"
 #include "overlay/gauges.h"
-#include "platform/platform.h"
 
 namespace {
 
 const char* const kTabLabels[6] = {"ABOUT", "KEYMAP", "CONTROL", "GRAPH", "SCENE", "OPTION"};
 const int kTabLabelX[6] = {146, 221, 294, 375, 454, 525};
 const char* const kWeekdays[7] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-
-std::tm localNow() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local;
-}
 
 void drawTabStrip() {
     const Rect& r = kTabStrip;
@@ -80,13 +72,11 @@ void drawStripLetters(const char* letters, int x, int y, int step, float scaleX,
 
 }  // namespace
 
-void drawMenuPanel() {
-    uint32_t now = platTimeMs();
+void drawMenuPanel(uint32_t now, const std::tm& local) {
     menu.menuEdgeX = menuEdgeAt(menu, now);
     const int edge = menu.menuEdgeX;
     glColor3f(1, 1, 1);
     drawTexturedRect(tgaTexture(menu.menuBackground), {edge - 800, 0, edge, 600});
-    std::tm local = localNow();
     drawPanelClock(local.tm_hour, local.tm_min, local.tm_sec, edge - 142, 15);
     if (edge != 800) return;
 
@@ -106,8 +96,8 @@ void drawMenuPanel() {
     drawSceneNameBox();
 }
 
-void drawMenuStrip() {
-    cameraSpinnerTick(platTimeMs());
+void drawMenuStrip(uint32_t nowMs) {
+    cameraSpinnerTick(nowMs);
     glColor3f(1, 1, 1);
     drawTexturedRect(tgaTexture(kImageMenuBack3), {-759, 0, 41, 600});
     drawStripLetters("MENU", 4, 553, 20, 1.7f, 1.4f, buttonHit(menuWidgets.openStrip, input.cursorX, input.cursorY));

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "app/app_state.h"
 #include "camera/camera_state.h"
 #include "render/scene_switches.h"
 #include "sim/simulation.h"
@@ -10,7 +9,7 @@
 
 SceneRecords programSceneRecords() {
     return {&simulation.params, &simulation.attitude, &simulation.fighterPosition, &camera,
-            &sceneSwitches,     &soundOn,             &app.fieldOfView};
+            &sceneSwitches,     &soundOn,             &camera.fieldOfView};
 }
 
 namespace {

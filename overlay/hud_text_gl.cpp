@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 
-#include "app/app_state.h"
 #include "camera/camera_state.h"
 #include "input/input_state.h"
 #include "menu/font_text.h"
@@ -36,7 +35,7 @@ void drawHudText() {
     in.pilotHeightM = bodyState.pilotHeightM;
     in.landed = bodyState.landed;
     in.keyAltitudeM = overlay.keyAltitudeM;
-    in.fieldOfView = app.fieldOfView;
+    in.fieldOfView = camera.fieldOfView;
     in.cameraMode = camera.cameraMode;
     in.watchFollow = camera.watchFollow;
     in.cursorX = input.cursorX;

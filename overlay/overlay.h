@@ -3,8 +3,10 @@
 // frame-rate read-out while the HUD text is hidden.
 #pragma once
 
-// Once a frame, after the scene bodies.
-void drawOverlay();
+struct FrameClock;
+
+// Once a frame, after the scene bodies, at the frame's clock.
+void drawOverlay(const FrameClock& frame);
 
 // The HUD lines (the menu closed and the text shown).
 void drawHudText();

@@ -3,7 +3,6 @@
 
 #include <cstdio>
 
-#include "app/app_state.h"
 #include "camera/camera_state.h"
 #include "input/input_state.h"
 #include "menu/font_text.h"
@@ -14,8 +13,8 @@
 #include "overlay/overlay.h"
 #include "overlay/overlay_layout.h"
 #include "overlay/overlay_state.h"
-#include "platform/platform.h"
 #include "render/body_state.h"
+#include "sim/frame_clock.h"
 #include "sim/simulation.h"
 #include "sim/units.h"
 
@@ -71,10 +70,10 @@ void drawPointer(float d) {
     }
 }
 
-void drawOverlay() {
+void drawOverlay(const FrameClock& frame) {
     const PlaybackClocks& clocks = simulation.clocks;
     trackRunForMaxLoad(overlay, clocks.playing != 0, clocks.startTimeMs);
-    const OverlayChoice choice = chooseOverlay(menu.menuOpen, platTimeMs(), menu.menuEventTime, input.textVisible);
+    const OverlayChoice choice = chooseOverlay(menu.menuOpen, frame.nowMs, menu.menuEventTime, input.textVisible);
 
     if (choice.instruments) {
         enterScreenSpace();
@@ -86,13 +85,13 @@ void drawOverlay() {
             drawSpeedGauge((float)truncToInt(overlay.shownSpeedKt));
             drawGMeter(overlay.pilotLoadG, 685, 191);
         }
-        drawMenuStrip();
+        drawMenuStrip(frame.nowMs);
         drawPointer(2.0f);
         leaveScreenSpace();
     } else {
         glPushAttrib(GL_ALL_ATTRIB_BITS);
         enterScreenSpace();
-        drawMenuPanel();
+        drawMenuPanel(frame.nowMs, frame.local);
         drawPointer(2.0f);
         leaveScreenSpace();
         glPopAttrib();
@@ -101,7 +100,7 @@ void drawOverlay() {
     if (choice.frameRate) {
         enterScreenSpace();
         char text[64];
-        std::snprintf(text, sizeof text, "%2.0f FPS", app.frameRate);
+        std::snprintf(text, sizeof text, "%2.0f FPS", frameClock.frameRate);
         glColor3f(0, 1, 1);
         printText(690, 565, text, 6, 1.0f, 1.0f);
         leaveScreenSpace();

@@ -1,7 +1,7 @@
 // The fifteen sound slots: one static buffer per effect, each holding its whole
 // WAV file, with a volume in percent that reaches the buffer only through
 // setVolume. The device behind the buffers is a SoundMixer: the program puts
-// in the platform's (sound_mixer.cpp), tests a recorder; with none, or one
+// in the platform's (app/sound_device.cpp), tests a recorder; with none, or one
 // whose device does not open, nothing loads and the program runs silent.
 #pragma once
 

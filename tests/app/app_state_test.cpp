@@ -2,9 +2,10 @@
 
 #include "app/app_state.h"
 #include "input/input_state.h"
+#include "sim/frame_clock.h"
 
 TEST(FrameRate, MeasuredEveryThirdFrameFromPlaybackTime) {
-    AppState a;
+    FrameClock a;
     measureFrameRate(a, 1000, false, 1.0f);  // phase 0 notes 1.000 s
     measureFrameRate(a, 1020, false, 1.0f);  // phase 1
     EXPECT_EQ(a.frameRate, 0.0f);
@@ -15,7 +16,7 @@ TEST(FrameRate, MeasuredEveryThirdFrameFromPlaybackTime) {
 }
 
 TEST(FrameRate, SlowPlaybackIsConvertedToRealTime) {
-    AppState a;
+    FrameClock a;
     // At 1/4 speed 10 ms of playback is 40 ms of real time for two frames.
     measureFrameRate(a, 500, false, 4.0f);
     measureFrameRate(a, 505, false, 4.0f);
@@ -24,7 +25,7 @@ TEST(FrameRate, SlowPlaybackIsConvertedToRealTime) {
 }
 
 TEST(FrameRate, PausedReadsTwentyFiveAndStoppedClockMeasuresNothing) {
-    AppState a;
+    FrameClock a;
     measureFrameRate(a, 0, false, 1.0f);
     EXPECT_EQ(a.framePhase, 0);  // clock at zero: no measurement, no phase step
     for (int i = 0; i < 3; ++i) measureFrameRate(a, 700, true, 1.0f);
@@ -32,7 +33,7 @@ TEST(FrameRate, PausedReadsTwentyFiveAndStoppedClockMeasuresNothing) {
 }
 
 TEST(FrameRate, TwoFramesInTheSameMillisecondKeepTheLastRate) {
-    AppState a;
+    FrameClock a;
     a.frameRate = 60.0f;
     for (int i = 0; i < 3; ++i) measureFrameRate(a, 900, false, 1.0f);
     EXPECT_EQ(a.frameRate, 60.0f);  // never infinite

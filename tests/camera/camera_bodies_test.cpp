@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/app_state.h"
 #include "camera/camera_scene.h"
 #include "camera/camera_state.h"
 #include "camera/camera_view.h"
@@ -25,6 +24,7 @@
 #include "render/model_geometry.h"
 #include "render/scene_light.h"
 #include "render/scene_switches.h"
+#include "sim/frame_clock.h"
 #include "sim/playback.h"
 #include "sim/playback_clocks.h"
 #include "sim/simulation.h"
@@ -113,8 +113,8 @@ protected:
         deriveCatapult(simulation);
         setCameraDefaults(camera);
         setInputDefaults(input);
-        app = AppState{};
-        app.fieldOfView = 50.0f;
+        frameClock = FrameClock{};
+        camera.fieldOfView = 50.0f;
         mouseDevice = MouseDevice{};
         setSceneLightDefaults(sceneLight);
         setSceneSwitchDefaults(sceneSwitches);

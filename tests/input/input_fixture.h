@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
 #include "camera/camera_state.h"
 #include "input/input_records.h"
 #include "input/input_state.h"
@@ -17,6 +16,7 @@
 #include "render/poly_model.h"
 #include "render/scene_light.h"
 #include "render/scene_switches.h"
+#include "sim/frame_clock.h"
 #include "sim/simulation.h"
 
 class InputTest : public ::testing::Test {
@@ -26,8 +26,8 @@ protected:
         deriveCatapult(simulation);
         setCameraDefaults(camera);
         setInputDefaults(input);
-        app = AppState{};
-        app.frameRate = 25.0f;
+        frameClock = FrameClock{};
+        frameClock.frameRate = 25.0f;
         mouseDevice = MouseDevice{};
         setSceneLightDefaults(sceneLight);
         setSceneSwitchDefaults(sceneSwitches);

@@ -85,15 +85,15 @@ TEST_F(KeySteps, CountdownStopsAtThreeTenthsInSinglePrecision) {
 }
 
 TEST_F(KeySteps, ZoomLimits) {
-    app.fieldOfView = 1.0f;
+    camera.fieldOfView = 1.0f;
     KeyResult res = key(VK_ADD);
-    EXPECT_FLOAT_EQ(app.fieldOfView, 0.1f);
+    EXPECT_FLOAT_EQ(camera.fieldOfView, 0.1f);
     EXPECT_TRUE(res.effects & kEffectApplyProjection);
     key(VK_ADD);
-    EXPECT_FLOAT_EQ(app.fieldOfView, 0.1f);
+    EXPECT_FLOAT_EQ(camera.fieldOfView, 0.1f);
     // Zooming out has no limit.
     for (int i = 0; i < 1000; ++i) key(VK_SUBTRACT);
-    EXPECT_NEAR(app.fieldOfView, 1000.1f, 0.1f);
+    EXPECT_NEAR(camera.fieldOfView, 1000.1f, 0.1f);
     EXPECT_TRUE(key(VK_SUBTRACT).effects & kEffectApplyProjection);
 }
 
@@ -158,7 +158,7 @@ TEST_F(FreeCameraKeys, ArrowsMoveAlongTheViewAtAFrameRateIndependentPace) {
     EXPECT_NEAR(camera.freeCameraPosition.y, 10.0f, 1e-4f);
     key(VK_RIGHT, true);  // 100 x 60 / 25
     EXPECT_NEAR(camera.freeCameraPosition.y, -230.0f, 1e-3f);
-    app.frameRate = 50.0f;
+    frameClock.frameRate = 50.0f;
     key(VK_DOWN);
     EXPECT_NEAR(camera.freeCameraPosition.x, -52.0f, 1e-4f);
 
@@ -172,7 +172,7 @@ TEST_F(FreeCameraKeys, ArrowsMoveAlongTheViewAtAFrameRateIndependentPace) {
 }
 
 TEST_F(FreeCameraKeys, NoMeasuredFrameRateMovesNothing) {
-    app.frameRate = 0.0f;
+    frameClock.frameRate = 0.0f;
     const Vec3 before = camera.freeCameraPosition;
     const double altitude = simulation.fighterPosition.altitude;
     for (int vk : std::initializer_list<int>{VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, VK_PRIOR, VK_NEXT, VK_OEM_PLUS}) key(vk);
@@ -185,7 +185,7 @@ TEST_F(FreeCameraKeys, NoMeasuredFrameRateMovesNothing) {
 }
 
 TEST_F(FreeCameraKeys, AThousandPressesStayFinite) {
-    app.frameRate = 2.0f;
+    frameClock.frameRate = 2.0f;
     for (int i = 0; i < 1000; ++i) {
         key(VK_UP, true);
         key(VK_PRIOR, true);
@@ -205,7 +205,7 @@ TEST_F(ResetKeys, HomeGivesTheZeroZeroValues) {
     camera.watchFollow = true;
     input.textVisible = false;
     sceneSwitches.textured = false;
-    app.fieldOfView = 12.0f;
+    camera.fieldOfView = 12.0f;
     simulation.attitude.rollDeg = 90.0f;
     P.catapultThrustLb = 1.0f;
     KeyResult res = key(VK_HOME);
@@ -226,7 +226,7 @@ TEST_F(ResetKeys, HomeGivesTheZeroZeroValues) {
     EXPECT_FLOAT_EQ(P.seatBackAngleDeg, 18.0f);
     EXPECT_FLOAT_EQ(P.totalMassKg, 73.0f + 103.42f + 35.0f);
     EXPECT_FLOAT_EQ(P.mainChuteDiameterM, 5.8f);
-    EXPECT_FLOAT_EQ(app.fieldOfView, 50.0f);
+    EXPECT_FLOAT_EQ(camera.fieldOfView, 50.0f);
     EXPECT_TRUE(input.textVisible);
     EXPECT_TRUE(sceneSwitches.textured);
     EXPECT_FALSE(camera.watchFollow);

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <string>
 
-#include "app/app_state.h"
 #include "camera/camera_state.h"
 #include "input/input_state.h"
 #include "menu/menu_control.h"
@@ -37,7 +36,7 @@ struct Menu : ::testing::Test {
         setDefaults(simulation);
         setCameraDefaults(camera);
         setSceneSwitchDefaults(sceneSwitches);
-        app.fieldOfView = 50.0f;
+        camera.fieldOfView = 50.0f;
         soundAvailable = true;
         soundOn = true;
         clearScenePresets(scenePresetTable);
@@ -354,7 +353,7 @@ TEST_F(Menu, ShortPresetLeavesTheValuesItDoesNotHold) {
     EXPECT_FLOAT_EQ(simulation.params.cgOffsetZ, -1.0f);
     EXPECT_FLOAT_EQ(simulation.params.catapultOnsetRate, 200.0f);
     EXPECT_FLOAT_EQ(simulation.params.seatMassKg, 103.42f);
-    EXPECT_FLOAT_EQ(app.fieldOfView, 50.0f);
+    EXPECT_FLOAT_EQ(camera.fieldOfView, 50.0f);
 }
 
 // Distinct values a preset can hold exactly in its file ("%3.3f") and that

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "app/app_state.h"
 #include "camera/camera_state.h"
 #include "menu/scene_snapshot.h"
 #include "render/scene_switches.h"
@@ -34,7 +33,7 @@ struct SceneValues : ::testing::Test {
         setDefaults(simulation);
         setCameraDefaults(camera);
         setSceneSwitchDefaults(sceneSwitches);
-        app.fieldOfView = 50.0f;
+        camera.fieldOfView = 50.0f;
     }
     float at(const float* values, int number) const { return values[number - 1]; }
 };

@@ -1,5 +1,6 @@
-#include "input/mouse_device.h"
+#include "app/mouse_poll.h"
 
+#include "input/mouse_device.h"
 #include "platform/platform.h"
 
 bool createMouseDevice() {

@@ -1,6 +1,7 @@
 // The slots' device: the platform layer's static buffers over OpenAL.
+#include "app/sound_device.h"
+
 #include "platform/platform.h"
-#include "sound/sound_mixer.h"
 #include "sound/sound_slots.h"
 
 namespace {

@@ -1,10 +1,10 @@
-#include "input/input_effects.h"
+#include "app/input_effects.h"
 
 #include <cstdlib>
 
 #include "app/frame.h"
 #include "app/window.h"
-#include "assets/settings_file.h"
+#include "assets/textures.h"
 #include "camera/camera_state.h"
 #include "input/input_records.h"
 #include "menu/menu.h"
@@ -63,4 +63,5 @@ void carryOutInputEffects(unsigned effects) {
     if (effects & kEffectReload) reloadSettingsAndModel();
     if (effects & kEffectRebuildBuildings) buildWorldList();
     if (effects & kEffectLights) setupLights(sceneLight, camera.eyePosition);
+    if (effects & kEffectLoadPhotoSet) loadPhotoSet();
 }

@@ -1,4 +1,0 @@
-// The keyboard commands, by virtual-key code.
-#pragma once
-
-void handleKey(int virtualKey);
