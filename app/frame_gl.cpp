@@ -9,17 +9,18 @@
 #include "camera/camera_state.h"
 #include "camera/place_camera.h"
 #include "input/input_records.h"
+#include "input/input_state.h"
 #include "input/mouse_commands.h"
 #include "overlay/overlay.h"
+#include "overlay/overlay_state.h"
 #include "platform/platform.h"
 #include "render/bodies.h"
 #include "render/body_state.h"
 #include "render/frame_steps.h"
 #include "render/world_draw.h"
 #include "sim/frame_clock.h"
-#include "sim/playback.h"
 #include "sim/simulation.h"
-#include "sound/run_sounds.h"
+#include "sound/sound_requests.h"
 
 namespace {
 
@@ -30,58 +31,78 @@ std::tm localNow() {
     return local;
 }
 
-}  // namespace
+OverlayInputs overlayInputsFrom(const InputState& in) {
+    OverlayInputs o;
+    o.cursorX = in.cursorX;
+    o.cursorY = in.cursorY;
+    o.leftDragging = in.leftDragging;
+    o.rightDragging = in.rightDragging;
+    o.textVisible = in.textVisible;
+    return o;
+}
 
-// One frame, in the order the picture depends on: input first, then the
-// clocks' consumers (camera, world, bodies, overlay), the clocks last so the
-// next frame draws what they say.
-void renderFrame() {
-    if (!platHasGlContext()) return;
-    FrameClock& frame = frameClock;
-    startFrameClock(frame, platTimeMs(), localNow());
-    // 1. Mouse device poll.
-    pollMouse();
-    // 2. Mouse-driven camera drift (orbit cameras, free camera at the screen
-    //    edge and on the wheel) while the menu is closed.
-    InputRecords inputRecords = processInputRecords();
-    driftCameraWithMouse(inputRecords);
-    // 3. Frame rate from the playback clock.
-    PlaybackClocks& clocks = simulation.clocks;
-    measureFrameRate(frame, clocks.elapsedMs, clocks.paused != 0, simulation.params.playSpeedDivisor);
-    // 4. Live descent once the computed window of the run is over.
-    if (clocks.elapsedMs != 0 && clocks.playing) advanceDescentForFrame(simulation);
-    // 5. Clear (in the sky colour the lights chose for the eye last frame) and
-    //    reset the view.
+// The drawing steps, in the order the picture is built; none of them changes
+// a record the update steps wrote.
+void drawFrame(const Frame& f) {
+    // Clear (in the sky colour the lights chose for the eye last frame) and
+    // reset the view.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
-    // 6. Free camera look target.
-    computeLookTarget(camera);
-    // 7. Camera placement for the mode (sets the lights and the sky colour).
-    placeCamera(frame.nowMs);
-    // 8. Fog.
+    // The view's look-at, and the lights through it.
+    loadCameraView(f.view);
+    // The world: fog, ground and cloud layer, control tower, the red line
+    // above the fighter, buildings, sun marker, trees.
     drawFogStep();
-    // 9. Ground and cloud layer.
-    drawGroundStep(camera.eyePosition, frame.nowMs);
-    // 10. Control tower.
+    drawGroundStep(camera.eyePosition, f.clock.nowMs);
     drawTower();
-    // 11. Red reference line above the fighter.
     drawReferenceLineStep();
-    // 12. Buildings (their display list).
     drawBuildingsStep();
-    // 13. Sun marker and its line to the ground.
     drawSunMarkerStep();
-    // 14. Trees.
     drawTreesStep();
-    // 15. Bodies of the ejection, and the sounds of what they show.
-    drawBodies(camera.eyePosition);
-    updateRunSounds(runSoundFrame(simulation, bodyState, camera.eyePosition));
-    // 16. Overlay or the open menu. It lies flat at the eye, where fog cannot
-    //     reach it; a software renderer would still pay for the fog of every
-    //     pixel it covers. The next frame's fog step turns fog on again.
+    // The bodies of the ejection.
+    drawBodies(f.bodies, camera.eyePosition);
+    // Overlay or the open menu. It lies flat at the eye, where fog cannot
+    // reach it; a software renderer would still pay for the fog of every
+    // pixel it covers. The next frame's fog step turns fog on again.
     glDisable(GL_FOG);
-    drawOverlay(frame);
-    // 17. Playback clocks.
-    updatePlaybackClocks(clocks, frame.nowMs, simulation.params, simulation.times);
-    // 18. Show the frame.
+    drawOverlay(overlay, f.pointer, f.clock);
+    // Show the frame.
     presentFrame();
+}
+
+}  // namespace
+
+void renderFrame() {
+    if (!platHasGlContext()) return;
+    Frame f{frameClock, simulation.clocks, {}, {}, {}};
+    // The clock, read once: every step below sees the same moment.
+    startFrameClock(f.clock, platTimeMs(), localNow());
+
+    // ---- Update steps: they change the records, in the order each needs the last.
+    // 1. The mouse device's poll, and the camera drift it asks for while the
+    //    menu is closed (orbit cameras; the free camera at the screen edge
+    //    and on the wheel).
+    pollMouse();
+    InputRecords input = processInputRecords();
+    driftCameraWithMouse(input);
+    // 2. Playback clocks to the frame's time, the frame rate from them, and
+    //    the live descent once the computed window of the run is over.
+    advancePlayback(f.clock, simulation);
+    // 3. The free camera's look target, then the view of the camera mode
+    //    (the eye recorded, the wind asked for).
+    computeLookTarget(camera);
+    f.view = updateCameraView(f.clock.nowMs);
+    // 4. The bodies for the clocks: their state, poses and chute meshes, and
+    //    the sounds of the moments passed asked for.
+    f.bodies = planBodies(camera.eyePosition);
+    // 5. The overlay: the HUD lines and the gauges' values, or the menu's
+    //    slide; the menu's ticks write the parameters its held arrows edit.
+    f.pointer = overlayInputsFrom(input.input);
+    updateOverlay(overlay, f.pointer, f.clock.nowMs);
+    // 6. Sounds: every one asked for since the last frame, then the run's own
+    //    for what this frame shows.
+    startFrameSounds(soundRequests, runSoundFrame(simulation, bodyState, camera.eyePosition));
+
+    // ---- Drawing steps: they only read.
+    drawFrame(f);
 }

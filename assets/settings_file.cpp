@@ -8,8 +8,6 @@
 
 #include "assets/atomic_write.h"
 #include "assets/text_file.h"
-#include "render/scene_switches.h"
-#include "sound/sound_events.h"
 
 SettingsFileState settingsFileState;
 
@@ -75,7 +73,7 @@ bool scanInts(const char* s, long* slots, int count) {
 
 }  // namespace
 
-size_t formatSettings(const SceneSwitches& s, bool soundOn, char* out, size_t cap) {
+size_t formatSettings(const SettingsTargets& t, bool soundOn, char* out, size_t cap) {
     // Colours that are not finite numbers (never read from a file) are written
     // as 0 so that the line stays readable.
     auto fin = [](float v) { return std::isfinite(v) ? (double)v : 0.0; };
@@ -85,9 +83,9 @@ size_t formatSettings(const SceneSwitches& s, bool soundOn, char* out, size_t ca
                           "\nF %3.3f %3.3f %3.3f"
                           "\nO %d %d %d %d %d"
                           "\nx\n",
-                          fin(s.skyColor[0]) / 255.0, fin(s.skyColor[1]) / 255.0, fin(s.skyColor[2]) / 255.0,
-                          fin(s.fogColor[0]), fin(s.fogColor[1]), fin(s.fogColor[2]), soundOn ? 1 : 0,
-                          s.trees ? 1 : 0, s.buildings ? 1 : 0, s.sky ? 1 : 0, s.fighter ? 1 : 0);
+                          fin(t.skyColor[0]) / 255.0, fin(t.skyColor[1]) / 255.0, fin(t.skyColor[2]) / 255.0,
+                          fin(t.fogColor[0]), fin(t.fogColor[1]), fin(t.fogColor[2]), soundOn ? 1 : 0,
+                          *t.trees ? 1 : 0, *t.buildings ? 1 : 0, *t.sky ? 1 : 0, *t.fighter ? 1 : 0);
     if (n <= 0 || (size_t)n >= cap) return 0;
     return (size_t)n;
 }
@@ -107,20 +105,20 @@ void readSettingsStream(std::FILE* f, const SettingsTargets& t, SettingsFileStat
         switch (line[0]) {
             case 'F':
                 if (!scanFloats(fields, slots.f, 3)) heldMore = true;
-                for (int k = 0; k < 3; ++k) t.switches->fogColor[k] = slots.f[k];
+                for (int k = 0; k < 3; ++k) t.fogColor[k] = slots.f[k];
                 break;
             case 'S':
                 if (!scanFloats(fields, slots.f, 3)) heldMore = true;
-                for (int k = 0; k < 3; ++k) t.switches->skyColor[k] = slots.f[k] * kPerByte;
+                for (int k = 0; k < 3; ++k) t.skyColor[k] = slots.f[k] * kPerByte;
                 break;
             case 'O':
                 if (!scanInts(fields, slots.i, 5)) heldMore = true;
                 fileSound = slots.i[0] != 0;
                 *t.soundOn = *t.soundOn && fileSound;
-                t.switches->trees = slots.i[1] != 0;
-                t.switches->buildings = slots.i[2] != 0;
-                t.switches->sky = slots.i[3] != 0;
-                t.switches->fighter = slots.i[4] != 0;
+                *t.trees = slots.i[1] != 0;
+                *t.buildings = slots.i[2] != 0;
+                *t.sky = slots.i[3] != 0;
+                *t.fighter = slots.i[4] != 0;
                 break;
             case 'x':
                 break;
@@ -131,7 +129,7 @@ void readSettingsStream(std::FILE* f, const SettingsTargets& t, SettingsFileStat
         if (line[0] == 'x') break;
     }
     state.heldMore = heldMore;
-    if (!formatSettings(*t.switches, fileSound, state.textAfterRead, sizeof state.textAfterRead))
+    if (!formatSettings(t, fileSound, state.textAfterRead, sizeof state.textAfterRead))
         state.textAfterRead[0] = '\0';
 }
 
@@ -169,7 +167,7 @@ bool readSettingsFile(const char* path, const SettingsTargets& t, SettingsFileSt
 bool writeSettingsFile(const char* path, const SettingsTargets& t, SettingsFileState& state) {
     if (state.unreadable) return false;
     char text[sizeof state.textAfterRead];
-    size_t n = formatSettings(*t.switches, *t.soundOn, text, sizeof text);
+    size_t n = formatSettings(t, *t.soundOn, text, sizeof text);
     if (n == 0) return false;
     if (state.heldMore && std::strcmp(text, state.textAfterRead) == 0) return false;
     char why[160] = "";
@@ -183,7 +181,3 @@ bool writeSettingsFile(const char* path, const SettingsTargets& t, SettingsFileS
     state.heldMore = false;
     return true;
 }
-
-bool readSettings() { return readSettingsFile(kSettingsPath, {&sceneSwitches, &soundOn}, settingsFileState); }
-
-void writeSettings() { writeSettingsFile(kSettingsPath, {&sceneSwitches, &soundOn}, settingsFileState); }

@@ -17,14 +17,18 @@
 #include <cstddef>
 #include <cstdio>
 
-struct SceneSwitches;
-
 constexpr const char* kSettingsPath = "Data/3d_eject.ini";
 
-// What the settings touch, so tests can hand in their own records.
+// Where the values the file holds live: the caller hands in its records (the
+// program the scene switches and the sound switch, tests their own).
 struct SettingsTargets {
-    SceneSwitches* switches;
+    float* skyColor;  // three components, 0..1
+    float* fogColor;  // three components
     bool* soundOn;
+    bool* trees;
+    bool* buildings;
+    bool* sky;
+    bool* fighter;
 };
 
 // What the last read saw: a rewrite must not replace a file that held more
@@ -43,8 +47,9 @@ struct SettingsFileState {
 
 extern SettingsFileState settingsFileState;
 
-// The file text for the current values; returns its length (0 if cap is too small).
-size_t formatSettings(const SceneSwitches& s, bool soundOn, char* out, size_t cap);
+// The file text for the targets' values with this sound value; returns its
+// length (0 if cap is too small).
+size_t formatSettings(const SettingsTargets& t, bool soundOn, char* out, size_t cap);
 
 // Applies the records of an open stream to the targets; fills state.heldMore
 // and state.textAfterRead.
@@ -60,8 +65,3 @@ bool readSettingsFile(const char* path, const SettingsTargets& t, SettingsFileSt
 // read. A failure is reported once on standard error; false when nothing was
 // written.
 bool writeSettingsFile(const char* path, const SettingsTargets& t, SettingsFileState& state);
-
-// The program's file with the process-wide switches and sound switch. The
-// caller rebuilds the menu widgets and re-reads the scene presets after a read.
-bool readSettings();
-void writeSettings();

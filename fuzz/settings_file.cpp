@@ -6,23 +6,25 @@
 
 #include "assets/settings_file.h"
 #include "fuzz/fuzz_input.h"
+#include "menu/program_settings.h"
 #include "render/scene_switches.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SceneSwitches switches;
     bool sound = true;
     SettingsFileState state;
-    if (!readSettingsFile(fuzzInputFile(data, size), {&switches, &sound}, state)) std::abort();
+    if (!readSettingsFile(fuzzInputFile(data, size), settingsTargetsFor(switches, sound), state)) std::abort();
     for (int k = 0; k < 3; ++k)
         if (!std::isfinite(switches.fogColor[k]) || !std::isfinite(switches.skyColor[k])) std::abort();
 
     char text[sizeof state.textAfterRead];
-    size_t n = formatSettings(switches, sound, text, sizeof text);
+    size_t n = formatSettings(settingsTargetsFor(switches, sound), sound, text, sizeof text);
     if (n == 0) std::abort();
     SceneSwitches back;
     bool backSound = true;
     SettingsFileState backState;
-    if (!readSettingsFile(fuzzInputFile((const uint8_t*)text, n), {&back, &backSound}, backState)) std::abort();
+    if (!readSettingsFile(fuzzInputFile((const uint8_t*)text, n), settingsTargetsFor(back, backSound), backState))
+        std::abort();
     if (backState.heldMore || backSound != sound || back.trees != switches.trees ||
         back.buildings != switches.buildings || back.sky != switches.sky || back.fighter != switches.fighter)
         std::abort();
@@ -31,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     back.skyColor[0] = switches.skyColor[0];
     back.skyColor[1] = switches.skyColor[1];
     back.skyColor[2] = switches.skyColor[2];
-    size_t m = formatSettings(back, backSound, again, sizeof again);
+    size_t m = formatSettings(settingsTargetsFor(back, backSound), backSound, again, sizeof again);
     if (m != n || std::memcmp(text, again, n) != 0) std::abort();
     return 0;
 }

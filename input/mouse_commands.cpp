@@ -6,15 +6,16 @@
 #include "camera/camera_scene.h"
 #include "camera/camera_state.h"
 #include "camera/orbit_camera.h"
-#include "input/fighter_pose.h"
 #include "input/input_state.h"
 #include "input/mouse_device.h"
 #include "input/step_rate.h"
 #include "menu/menu.h"
 #include "menu/menu_control.h"
+#include "overlay/overlay_state.h"
+#include "render/fighter_pose.h"
 #include "sim/playback.h"
 #include "sim/simulation.h"
-#include "sound/sound_events.h"
+#include "sound/sound_requests.h"
 
 namespace {
 
@@ -22,8 +23,10 @@ constexpr float kPixelsPerDegree = 3.6f;
 
 bool runActive(const InputRecords& r) { return r.sim.clocks.playing != 0; }
 
-// What a menu event leaves for the shell, as the commands' effect bits.
-unsigned menuEffectBits(const MenuEffects& e) {
+// What a menu event leaves: the HUD's copies follow an edit at once, as after
+// a key; the rest goes to the shell as the commands' effect bits.
+unsigned takeMenuEffects(const MenuEffects& e, InputRecords& r) {
+    if (e.hudCopies) overlayAfterKey(r.overlay, r.sim);
     unsigned effects = 0;
     if (e.loadPhotoSet) effects |= kEffectLoadPhotoSet;
     if (e.sceneApplied) effects |= kEffectApplyProjection;  // the preset's field of view
@@ -97,7 +100,7 @@ unsigned leftPressed(uint32_t nowMs, InputRecords& r) {
     in.leftPrevX = in.cursorX;
     in.leftPrevY = in.cursorY;
     unsigned effects = 0;
-    if (r.menu.menuOpen) effects |= menuEffectBits(menuMouseDownAt(in.cursorX, in.cursorY, nowMs));
+    if (r.menu.menuOpen) effects |= takeMenuEffects(menuMouseDownAt(in.cursorX, in.cursorY, nowMs), r);
     if (r.camera.cameraMode == kCameraOrbitFighter) {
         in.fighterOrbitOriginX = in.cursorXf;
         in.fighterOrbitOriginY = in.cursorYf;
@@ -111,9 +114,9 @@ unsigned leftPressed(uint32_t nowMs, InputRecords& r) {
 unsigned leftReleased(uint32_t nowMs, InputRecords& r) {
     InputState& in = r.input;
     // The scene-name box takes the release for its own buttons.
-    if (sceneNameBoxOpen()) return menuEffectBits(menuMouseUpAt(in.cursorX, in.cursorY, nowMs));
+    if (sceneNameBoxOpen()) return takeMenuEffects(menuMouseUpAt(in.cursorX, in.cursorY, nowMs), r);
     if (!r.menu.menuOpen && cameraSpinnerMouseUpAt(in.cursorX, in.cursorY, nowMs)) {
-        if (soundOn) playClickSound();
+        requestSound(SoundCue::click);
         in.leftDragging = false;
         return 0;
     }
@@ -126,7 +129,7 @@ unsigned leftReleased(uint32_t nowMs, InputRecords& r) {
     // A long press starts the count again.
     if (held >= kClickHoldLimitMs) in.leftClickCount = 0;
     if (r.menu.menuOpen) {
-        effects |= menuEffectBits(menuMouseUpAt(in.cursorX, in.cursorY, nowMs));
+        effects |= takeMenuEffects(menuMouseUpAt(in.cursorX, in.cursorY, nowMs), r);
     } else if (menuStripMouseUpAt(in.cursorX, in.cursorY, nowMs)) {
         // Opening the menu resets the scene: a double click that ends on the
         // strip leaves no run going.

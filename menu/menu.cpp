@@ -4,24 +4,23 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "assets/settings_file.h"
 #include "camera/camera_scene.h"
 #include "camera/camera_state.h"
 #include "camera/orbit_camera.h"
-#include "input/fighter_pose.h"
-#include "input/input_state.h"
 #include "menu/graph_plots.h"
 #include "menu/menu_control.h"
+#include "menu/program_settings.h"
 #include "menu/scene_presets.h"
 #include "menu/scene_snapshot.h"
-#include "overlay/overlay_state.h"
 #include "render/body_state.h"
+#include "render/fighter_pose.h"
 #include "render/poly_model.h"
 #include "render/scene_switches.h"
 #include "sim/playback.h"
 #include "sim/simulation.h"
 #include "sim/units.h"
 #include "sound/sound_events.h"
+#include "sound/sound_requests.h"
 
 MenuState menu;
 MenuWidgets menuWidgets;
@@ -88,10 +87,6 @@ void runGraphSimulation(uint32_t nowMs) {
 // The edited parameters take effect: derived values, the attitude brought
 // into range and the fighter model posed for it (and for the seat-back angle).
 void refreshSimulationState() { attitudeChanged(simulation, polyModel); }
-
-// What every key refreshes, every menu edit refreshes too: the HUD's copies
-// of the set airspeed and of the fighter altitude its KEAS is read at.
-void afterMenuEdit() { overlayAfterKey(overlay, simulation); }
 
 void releaseOnScenePage(int x, int y, uint32_t nowMs, MenuEffects& effects) {
     nameListSelect(W.sceneList, x, y, W.sceneScroll.value);
@@ -167,7 +162,7 @@ void initMenuDefaults() {
 }
 
 void openMenuAt(uint32_t nowMs) {
-    playClickSound();
+    requestSound(SoundCue::click);
     if (menu.tabCell + 1 == kTabGraph) runGraphSimulation(nowMs);
     menu.menuEventTime = nowMs;
     resetScene(simulation, nowMs);
@@ -178,15 +173,13 @@ void openMenuAt(uint32_t nowMs) {
 }
 
 void closeMenuAt(uint32_t nowMs) {
-    playClickSound();
+    requestSound(SoundCue::click);
     menu.menuEventTime = nowMs;
     menu.menuOpen = false;
-    input.leftDragging = false;
     // Closed with the button still down (Space, Escape): the release will not
     // reach the page, so no arrow or thumb may stay held for the next opening.
     letGoOfEverything();
     refreshSimulationState();
-    afterMenuEdit();
 }
 
 int menuEdgeAt(const MenuState& m, uint32_t nowMs) {
@@ -220,6 +213,8 @@ MenuEffects menuMouseDownAt(int x, int y, uint32_t nowMs) {
 MenuEffects menuMouseUpAt(int x, int y, uint32_t nowMs) {
     MenuEffects effects;
     if (!menu.menuOpen) return effects;
+    // Whatever the release did, the HUD's copies follow the records.
+    effects.hudCopies = true;
     // While the name box is open only its buttons act.
     if (W.sceneNameBox.open) {
         int answer = dialogClicked(W.sceneNameBox, x, y);
@@ -227,10 +222,9 @@ MenuEffects menuMouseUpAt(int x, int y, uint32_t nowMs) {
             addScenePreset(W.sceneNameBox.text);
             buildMenuWidgets();
         } else if (answer == 0) {
-            playClickSound();
+            requestSound(SoundCue::click);
         }
         letGoOfEverything();
-        afterMenuEdit();
         return effects;
     }
     buildMenuWidgets();
@@ -275,7 +269,6 @@ MenuEffects menuMouseUpAt(int x, int y, uint32_t nowMs) {
             break;
     }
     letGoOfEverything();
-    afterMenuEdit();
     return effects;
 }
 
@@ -309,7 +302,7 @@ bool menuStripMouseUpAt(int x, int y, uint32_t nowMs) {
     return true;
 }
 
-void menuPageTick(uint32_t nowMs) {
+bool menuPageTick(uint32_t nowMs) {
     switch (menu.currentTab) {
         case kTabControl: {
             bool held = false;
@@ -319,14 +312,13 @@ void menuPageTick(uint32_t nowMs) {
             }
             for (ToggleBox& t : W.controlToggles) toggleTick(t);
             deriveCatapult(simulation);
-            if (held) afterMenuEdit();
-            break;
+            return held;
         }
         case kTabOption:
             for (ToggleBox& t : W.options) toggleTick(t);
-            break;
+            return false;
         default:
-            break;
+            return false;
     }
 }
 
@@ -351,7 +343,6 @@ void applyScenePreset(ScenePreset* preset) {
     updateOrbitFighter(camera, still, scene);
     updateOrbitPilot(camera, still, scene);
     buildMenuWidgets();
-    afterMenuEdit();
 }
 
 int addScenePreset(const char* name) {

@@ -21,11 +21,18 @@ extern MenuState menu;
 
 enum MenuTab { kTabAbout = 1, kTabKeymap = 2, kTabControl = 3, kTabGraph = 4, kTabScene = 5, kTabOption = 6 };
 
-// Drawing (screen-space mode already entered by the overlay): the open panel with
-// its backdrop, clock and current page; while closed, the MENU strip and the
+// Where the pointer is on the virtual screen (top-left origin): the widgets
+// under it light up.
+struct MenuPointer {
+    int x = 0, y = 0;
+};
+
+// Drawing (screen-space mode already entered by the overlay), from what the
+// frame's update steps left in the records: the open panel with its backdrop,
+// clock and current page at menuEdgeX; while closed, the MENU strip and the
 // camera-mode spinner.
-void drawMenuPanel(uint32_t nowMs, const std::tm& localTime);
-void drawMenuStrip(uint32_t nowMs);
+void drawMenuPanel(const MenuPointer& pointer, const std::tm& localTime);
+void drawMenuStrip(const MenuPointer& pointer);
 
 // Rebuilds every widget from the value it edits (buildMenuWidgets).
 void buildMenuWidgets();

@@ -54,6 +54,9 @@ extern MenuWidgets menuWidgets;
 struct MenuEffects {
     bool loadPhotoSet = false;  // a click on the ABOUT page
     bool sceneApplied = false;  // a preset was loaded: projection and model follow
+    // The page may have edited the set airspeed or the fighter altitude: the
+    // HUD's copies of them follow, as after every key.
+    bool hudCopies = false;
 };
 
 // Start-up state: closed on CONTROL, dialog created, backdrop chosen,
@@ -78,12 +81,13 @@ bool cameraSpinnerMouseUpAt(int x, int y, uint32_t nowMs);
 bool menuStripMouseUpAt(int x, int y, uint32_t nowMs);
 
 // Each frame the page is shown: the current tab's spinners run and write their
-// parameters, toggles write their switches, the derived values follow.
-void menuPageTick(uint32_t nowMs);
+// parameters, toggles write their switches, the derived values follow. True
+// while a spinner's arrow is held (its value runs: the HUD's copies follow).
+bool menuPageTick(uint32_t nowMs);
 // Each frame while the menu is closed: the camera-mode spinner, while an
 // arrow is held.
 void cameraSpinnerTick(uint32_t nowMs);
 
 // Gives the preset's values back to the records, recomputes what depends on
-// them and rebuilds the widgets.
+// them and rebuilds the widgets (the caller refreshes the HUD's copies).
 void applyScenePreset(ScenePreset* preset);

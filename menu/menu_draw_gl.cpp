@@ -6,12 +6,11 @@
 #include <cstdio>
 #include <ctime>
 
-#include "input/input_state.h"
+#include "menu/dial_draw.h"
 #include "menu/font_text.h"
 #include "menu/menu_control.h"
 #include "menu/menu_pages.h"
 #include "menu/widgets_draw.h"
-#include "overlay/gauges.h"
 
 namespace {
 
@@ -72,34 +71,32 @@ void drawStripLetters(const char* letters, int x, int y, int step, float scaleX,
 
 }  // namespace
 
-void drawMenuPanel(uint32_t now, const std::tm& local) {
-    menu.menuEdgeX = menuEdgeAt(menu, now);
+void drawMenuPanel(const MenuPointer& pointer, const std::tm& local) {
     const int edge = menu.menuEdgeX;
     glColor3f(1, 1, 1);
     drawTexturedRect(tgaTexture(menu.menuBackground), {edge - 800, 0, edge, 600});
-    drawPanelClock(local.tm_hour, local.tm_min, local.tm_sec, edge - 142, 15);
+    drawPanelClock(local.tm_hour, local.tm_min, edge - 142, 15);
     if (edge != 800) return;
 
     drawTabStrip();
     drawDateLine(local);
-    drawStripLetters("EXIT", 764, 553, 15, 1.7f, 1.4f, buttonHit(menuWidgets.closeStrip, input.cursorX, input.cursorY));
+    drawStripLetters("EXIT", 764, 553, 15, 1.7f, 1.4f, buttonHit(menuWidgets.closeStrip, pointer.x, pointer.y));
     const int panelX = edge - 790;
     switch (menu.currentTab) {
-        case kTabAbout: drawAboutPage(panelX); break;
-        case kTabKeymap: drawKeymapPage(panelX); break;
-        case kTabControl: drawControlPage(panelX, now); break;
+        case kTabAbout: drawAboutPage(panelX, pointer); break;
+        case kTabKeymap: drawKeymapPage(panelX, pointer); break;
+        case kTabControl: drawControlPage(panelX, pointer); break;
         case kTabGraph: drawGraphPage(panelX); break;
-        case kTabScene: drawScenePage(panelX); break;
-        case kTabOption: drawOptionPage(panelX, now); break;
+        case kTabScene: drawScenePage(panelX, pointer); break;
+        case kTabOption: drawOptionPage(panelX); break;
         default: break;
     }
-    drawSceneNameBox();
+    drawSceneNameBox(pointer);
 }
 
-void drawMenuStrip(uint32_t nowMs) {
-    cameraSpinnerTick(nowMs);
+void drawMenuStrip(const MenuPointer& pointer) {
     glColor3f(1, 1, 1);
     drawTexturedRect(tgaTexture(kImageMenuBack3), {-759, 0, 41, 600});
-    drawStripLetters("MENU", 4, 553, 20, 1.7f, 1.4f, buttonHit(menuWidgets.openStrip, input.cursorX, input.cursorY));
-    drawSpinner(menuWidgets.cameraMode, input.cursorX, input.cursorY);
+    drawStripLetters("MENU", 4, 553, 20, 1.7f, 1.4f, buttonHit(menuWidgets.openStrip, pointer.x, pointer.y));
+    drawSpinner(menuWidgets.cameraMode, pointer.x, pointer.y);
 }

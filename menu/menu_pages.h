@@ -2,13 +2,13 @@
 // fully open.
 #pragma once
 
-#include <cstdint>
+#include "menu/menu.h"
 
-void drawAboutPage(int panelX);
-void drawKeymapPage(int panelX);
-void drawControlPage(int panelX, uint32_t nowMs);
+void drawAboutPage(int panelX, const MenuPointer& pointer);
+void drawKeymapPage(int panelX, const MenuPointer& pointer);
+void drawControlPage(int panelX, const MenuPointer& pointer);
 void drawGraphPage(int panelX);
-void drawScenePage(int panelX);
-void drawOptionPage(int panelX, uint32_t nowMs);
+void drawScenePage(int panelX, const MenuPointer& pointer);
+void drawOptionPage(int panelX);
 // The scene-name box over the page while it is open.
-void drawSceneNameBox();
+void drawSceneNameBox(const MenuPointer& pointer);

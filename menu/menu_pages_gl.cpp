@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "assets/textures.h"
-#include "input/input_state.h"
 #include "menu/control_page.h"
 #include "menu/font_text.h"
 #include "menu/info_pages.h"
@@ -27,20 +26,20 @@ void printLines(const MenuText* lines, int count) {
     }
 }
 
-void drawPageArrows(const ImageButton& left, const ImageButton& right) {
-    drawImageButton(left, input.cursorX, input.cursorY);
-    drawImageButton(right, input.cursorX, input.cursorY);
+void drawPageArrows(const ImageButton& left, const ImageButton& right, const MenuPointer& p) {
+    drawImageButton(left, p.x, p.y);
+    drawImageButton(right, p.x, p.y);
 }
 
-void drawButtonWithLabel(const ImageButton& b, const char* label) {
-    drawImageButton(b, input.cursorX, input.cursorY);
+void drawButtonWithLabel(const ImageButton& b, const char* label, const MenuPointer& p) {
+    drawImageButton(b, p.x, p.y);
     glColor3f(1, 1, 1);
     printCentred(b.rect, label, 6, 1.0f, 10.0f);
 }
 
 }  // namespace
 
-void drawAboutPage(int panelX) {
+void drawAboutPage(int panelX, const MenuPointer& pointer) {
     static MenuText lines[kInfoLineCapacity];
     int n = layoutAboutPage(menu.aboutPage, panelX, lines, kInfoLineCapacity);
     AboutPicture pictures[kAboutPictureCapacity];
@@ -57,28 +56,27 @@ void drawAboutPage(int panelX) {
         }
     }
     printLines(lines, n);
-    drawPageArrows(W.aboutLeft, W.aboutRight);
+    drawPageArrows(W.aboutLeft, W.aboutRight, pointer);
 }
 
-void drawKeymapPage(int panelX) {
+void drawKeymapPage(int panelX, const MenuPointer& pointer) {
     static MenuText lines[kInfoLineCapacity];
     int n = layoutKeymapPage(menu.keymapPage, panelX, lines, kInfoLineCapacity);
     printLines(lines, n);
-    drawPageArrows(W.keymapLeft, W.keymapRight);
+    drawPageArrows(W.keymapLeft, W.keymapRight, pointer);
 }
 
-void drawControlPage(int panelX, uint32_t nowMs) {
-    menuPageTick(nowMs);
+void drawControlPage(int panelX, const MenuPointer& pointer) {
     static MenuText lines[kControlLineCapacity];
     int n = layoutControlPage(simulation, panelX, lines, kControlLineCapacity);
     printLines(lines, n);
-    for (const ValueSpinner& s : W.control) drawSpinner(s, input.cursorX, input.cursorY);
+    for (const ValueSpinner& s : W.control) drawSpinner(s, pointer.x, pointer.y);
     glColor3f(1, 1, 1);
     for (const ToggleBox& t : W.controlToggles) drawToggle(t);
-    drawButtonWithLabel(W.defaults, "DEFAULT");
+    drawButtonWithLabel(W.defaults, "DEFAULT", pointer);
 }
 
-void drawScenePage(int panelX) {
+void drawScenePage(int panelX, const MenuPointer& pointer) {
     (void)panelX;
     const NameList& l = W.sceneList;
     float scroll = W.sceneScroll.value;
@@ -100,9 +98,9 @@ void drawScenePage(int panelX) {
             sizeof shown);
     printText(l.rect.left + 90, 600 - l.rect.top + 12, shown, 0, 0.9f, 0.9f);
 
-    drawButtonWithLabel(W.load, "LOAD");
-    drawButtonWithLabel(W.remove, "DELETE");
-    drawButtonWithLabel(W.save, "SAVE");
+    drawButtonWithLabel(W.load, "LOAD", pointer);
+    drawButtonWithLabel(W.remove, "DELETE", pointer);
+    drawButtonWithLabel(W.save, "SAVE", pointer);
     if (freePresetSlot(scenePresetTable) < 0) {
         glColor3f(1, 0.4f, 0.4f);
         printText(W.load.rect.left, 600 - W.load.rect.bottom - 30, "Delete some scene to save!", 0, 0.9f, 0.9f);
@@ -120,8 +118,7 @@ void drawScenePage(int panelX) {
     }
 }
 
-void drawOptionPage(int panelX, uint32_t nowMs) {
-    menuPageTick(nowMs);
+void drawOptionPage(int panelX) {
     static const char* const labels[kOptionToggleCount] = {"SOUND", "TREES", "BUILDING", "SKY", "PLANE"};
     static const int labelY[kOptionToggleCount] = {337, 302, 267, 232, 197};
     for (int k = 0; k < kOptionToggleCount; ++k) {
@@ -132,6 +129,6 @@ void drawOptionPage(int panelX, uint32_t nowMs) {
     }
 }
 
-void drawSceneNameBox() {
-    if (W.sceneNameBox.open) drawDialog(W.sceneNameBox, input.cursorX, input.cursorY);
+void drawSceneNameBox(const MenuPointer& pointer) {
+    if (W.sceneNameBox.open) drawDialog(W.sceneNameBox, pointer.x, pointer.y);
 }

@@ -9,6 +9,8 @@
 #include "sim/simulation.h"
 #include "sim/units.h"
 
+HudFrame hudFrame;
+
 namespace {
 
 constexpr float kGreen[4] = {0, 1, 0, 1};

@@ -36,6 +36,10 @@ struct HudFrame {
     float shownSpeedKt = 0.0f;
 };
 
+// The frame's HUD lines: laid out by the overlay's update step, drawn by its
+// drawing step.
+extern HudFrame hudFrame;
+
 // Everything the lines are made from besides the simulation records.
 struct HudInputs {
     const Simulation* sim = nullptr;

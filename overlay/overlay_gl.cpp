@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "camera/camera_state.h"
-#include "input/input_state.h"
 #include "menu/font_text.h"
 #include "menu/menu.h"
 #include "overlay/gauge_geometry.h"
@@ -13,6 +12,7 @@
 #include "overlay/overlay.h"
 #include "overlay/overlay_layout.h"
 #include "overlay/overlay_state.h"
+#include "overlay/overlay_update.h"
 #include "render/body_state.h"
 #include "sim/frame_clock.h"
 #include "sim/simulation.h"
@@ -44,9 +44,9 @@ void leaveScreenSpace() {
     glEnable(GL_DEPTH_TEST);
 }
 
-void drawPointer(float d) {
-    const PointerFrame p = pointerFrame(input.cursorX, input.cursorY, d, input.leftDragging, input.rightDragging,
-                                        menu.menuOpen, camera.cameraMode);
+void drawPointer(const OverlayInputs& in, float d) {
+    const PointerFrame p =
+        pointerFrame(in.cursorX, in.cursorY, d, in.leftDragging, in.rightDragging, menu.menuOpen, camera.cameraMode);
     // Opaque, so the black outline shows over any picture.
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
@@ -70,37 +70,32 @@ void drawPointer(float d) {
     }
 }
 
-void drawOverlay(const FrameClock& frame) {
-    const PlaybackClocks& clocks = simulation.clocks;
-    trackRunForMaxLoad(overlay, clocks.playing != 0, clocks.startTimeMs);
-    const OverlayChoice choice = chooseOverlay(menu.menuOpen, frame.nowMs, menu.menuEventTime, input.textVisible);
-
-    if (choice.instruments) {
+void drawOverlay(const OverlayState& o, const OverlayInputs& in, const FrameClock& frame) {
+    const MenuPointer pointer{in.cursorX, in.cursorY};
+    if (o.choice.instruments) {
         enterScreenSpace();
-        const float heightFt = hudFloat(bodyState.pilotHeightM * kFtPerMOverlay);
-        if (choice.hudText) {
-            drawHudText();
-            drawAltimeter(heightFt);
-            if (clocks.seatTime == 0.0) overlay.shownSpeedKt = fighterSpeedKt(simulation);
-            drawSpeedGauge((float)truncToInt(overlay.shownSpeedKt));
-            drawGMeter(overlay.pilotLoadG, 685, 191);
+        if (o.choice.hudText) {
+            drawHudText(hudFrame);
+            drawAltimeter(hudFloat(bodyState.pilotHeightM * kFtPerMOverlay));
+            drawSpeedGauge((float)truncToInt(o.shownSpeedKt));
+            drawGMeter(bodyState.landed ? 0.0f : o.pilotLoadG, o.maxLoadG, 685, 191);
         }
-        drawMenuStrip(frame.nowMs);
-        drawPointer(2.0f);
+        drawMenuStrip(pointer);
+        drawPointer(in, 2.0f);
         leaveScreenSpace();
     } else {
         glPushAttrib(GL_ALL_ATTRIB_BITS);
         enterScreenSpace();
-        drawMenuPanel(frame.nowMs, frame.local);
-        drawPointer(2.0f);
+        drawMenuPanel(pointer, frame.local);
+        drawPointer(in, 2.0f);
         leaveScreenSpace();
         glPopAttrib();
     }
 
-    if (choice.frameRate) {
+    if (o.choice.frameRate) {
         enterScreenSpace();
         char text[64];
-        std::snprintf(text, sizeof text, "%2.0f FPS", frameClock.frameRate);
+        std::snprintf(text, sizeof text, "%2.0f FPS", frame.frameRate);
         glColor3f(0, 1, 1);
         printText(690, 565, text, 6, 1.0f, 1.0f);
         leaveScreenSpace();

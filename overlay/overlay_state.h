@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "overlay/overlay_layout.h"
+
 struct Simulation;
 
 struct OverlayState {
@@ -16,6 +18,8 @@ struct OverlayState {
     // restarts the pointer even without an idle frame between the runs.
     bool runSeen = false;
     uint32_t runStartMs = 0;
+    // What this frame shows, chosen by the update step.
+    OverlayChoice choice{};
 };
 
 extern OverlayState overlay;

@@ -6,11 +6,6 @@
 #include "render/model_draw.h"
 #include "render/scene_light.h"
 #include "render/scene_switches.h"
-#include "sim/simulation.h"
-#include "sound/sound_events.h"
-
-ChuteMesh drogueMesh;
-ChuteMesh mainMesh;
 
 namespace {
 
@@ -27,15 +22,11 @@ void drawPart(const PolyModel& m, int part, const PlacedPart& p, bool noCull) {
     if (p.shown) drawModelPart(m, part, p.at.x, p.at.y, p.at.z, 1.0f, noCull);
 }
 
-void drawCrewInCockpit(const BodyFrame& f, PolyModel& m) {
+void drawCrewInCockpit(const BodyFrame& f, const PolyModel& m) {
     if (f.fighter.shown) {
         drawPart(m, kPartFighter, f.fighter, false);
-        const FighterAttitude& a = simulation.attitude;
-        poseCanopyClosed(m, a.pitchDeg, a.rollDeg, a.headingDeg);
         drawPart(m, kPartCanopy, f.canopy, true);
     }
-    recomputePartNormals(m, kPartPilot);
-    recomputePartNormals(m, kPartSeat);
     drawPart(m, kPartPack, f.pack, true);
     drawPart(m, kPartPilot, f.pilot, true);
     drawPart(m, kPartSeat, f.seat, true);
@@ -54,14 +45,12 @@ void drawMainChute(const BodyFrame& f, const PolyModel& m) {
 }
 
 // One frame of a run: every body where planBodyFrame placed it.
-void playBodies(const BodyFrame& f, PolyModel& m, const Vec3& eye) {
+void playBodies(const BodyFrame& f, const PolyModel& m, const Vec3& eye) {
     if (f.crashFire) drawCrashFire(f.crashPoint, f.fireSize.width, f.fireSize.height, f.fireFrame, eye);
     drawPart(m, kPartFighter, f.fighter, false);
     if (f.fighterShadow.shown) drawShadow(m, kPartFighter, f.fighterShadow.at);
     drawPart(m, kPartCanopy, f.canopy, true);
 
-    recomputePartNormals(m, kPartPilot);
-    if (f.seat.shown) recomputePartNormals(m, kPartSeat);
     drawPart(m, kPartPilot, f.pilot, true);
     drawPart(m, kPartSeat, f.seat, true);
     if (f.plume.shown) drawRocketPlume(m, f.plume.at, f.plumeEmission, f.plumeVisible);
@@ -74,17 +63,10 @@ void playBodies(const BodyFrame& f, PolyModel& m, const Vec3& eye) {
 
 }  // namespace
 
-void drawBodies(const Vec3& eye) {
+void drawBodies(const BodyFrame& f, const Vec3& eye) {
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glDisable(GL_TEXTURE_2D);
-    BodyScene scene{polyModel,  partSnapshot, seatAxes,      bodyState,
-                    bodyAttitude, drogueMesh, mainMesh, runtimeRandom, sceneSwitches.fighter};
-    BodyFrame f = planBodyFrame(simulation, scene);
     if (f.playing) playBodies(f, polyModel, eye);
     else drawCrewInCockpit(f, polyModel);
-    if (f.dogBark) playDogBark();
-    if (f.crashedNow) fighterCrashedSound();
-    if (f.landedNow) stopWindSound();
-    if (f.chuteOpeningNow) playChuteOpening((bodyState.packagePoint - eye).length());
     glPopAttrib();
 }

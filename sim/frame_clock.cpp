@@ -1,5 +1,9 @@
 #include "sim/frame_clock.h"
 
+#include "sim/playback.h"
+#include "sim/playback_clocks.h"
+#include "sim/simulation.h"
+
 FrameClock frameClock;
 
 void startFrameClock(FrameClock& f, uint32_t nowMs, const std::tm& local) {
@@ -22,4 +26,11 @@ void measureFrameRate(FrameClock& f, int32_t elapsedMs, bool paused, float playS
     }
     if (paused) f.frameRate = 25.0f;
     f.framePhase += 1;
+}
+
+void advancePlayback(FrameClock& f, Simulation& sim) {
+    PlaybackClocks& clocks = sim.clocks;
+    updatePlaybackClocks(clocks, f.nowMs, sim.params, sim.times);
+    measureFrameRate(f, clocks.elapsedMs, clocks.paused != 0, sim.params.playSpeedDivisor);
+    if (clocks.elapsedMs != 0 && clocks.playing) advanceDescentForFrame(sim);
 }

@@ -24,3 +24,10 @@ void startFrameClock(FrameClock& f, uint32_t nowMs, const std::tm& local);
 // The frame-rate measurement, taken every third frame from the playback clock
 // (elapsedMs) while it runs; while paused the rate reads 25.
 void measureFrameRate(FrameClock& f, int32_t elapsedMs, bool paused, float playSpeedDivisor);
+
+struct Simulation;
+
+// The frame's playback step, its first update after the input: the run's
+// playback clocks advanced to the frame's time, the frame rate measured from
+// them, and the pilot's descent continued once the computed window is over.
+void advancePlayback(FrameClock& f, Simulation& sim);

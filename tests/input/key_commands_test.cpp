@@ -1,6 +1,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "input/key_table.h"
 #include "input_fixture.h"
 #include "sim/playback_clocks.h"
 
@@ -306,6 +307,15 @@ TEST_F(RunKeys, EjectEscapeAndSpaceWithTheMenuOpenOrClosed) {
     EXPECT_FALSE(key('E').effects & kEffectStartRun);
     // With the menu open, Esc closes it (after saving the presets) instead of quitting.
     EXPECT_FALSE(key(VK_ESCAPE).effects & kEffectQuit);
+    EXPECT_FALSE(menu.menuOpen);
+    // Closing the menu by key ends a left drag begun on it: the release will
+    // not come to the page.
+    key(VK_SPACE);
+    ASSERT_TRUE(menu.menuOpen);
+    input.leftDragging = true;
+    key(VK_SPACE);
+    EXPECT_FALSE(menu.menuOpen);
+    EXPECT_FALSE(input.leftDragging);
 }
 
 TEST_F(RunKeys, TogglesAndUnlistedKeys) {
@@ -386,6 +396,32 @@ TEST(PresetName, MonthDayYearAndTime) {
     char tiny[4];
     presetNameFor(t, tiny, sizeof tiny);
     EXPECT_STREQ(tiny, "3- ");
+}
+
+}  // namespace
+
+namespace {
+
+// The key table: a row hidden behind an earlier row of the same key would
+// never run, and each key must reach its own row with the modifier it needs.
+TEST(KeyTable, EveryRowIsReachedByItsKeyAndModifier) {
+    for (int i = 0; i < kKeyBindingCount; ++i) {
+        const KeyBinding& row = kKeyBindings[i];
+        ASSERT_NE(row.action, nullptr) << "row " << i;
+        for (int j = 0; j < i; ++j) {
+            const KeyBinding& earlier = kKeyBindings[j];
+            if (earlier.key != row.key) continue;
+            EXPECT_FALSE(earlier.needs == kAnyModifiers || earlier.needs == row.needs)
+                << "row " << i << " (key " << row.key << ") is hidden by row " << j;
+        }
+        KeyModifiers mods;
+        mods.ctrl = row.needs == kNeedsCtrl;
+        mods.shift = row.needs == kNeedsShift;
+        EXPECT_EQ(findKeyBinding(row.key, mods), &row) << "row " << i;
+    }
+    EXPECT_EQ(findKeyBinding('Q', KeyModifiers()), nullptr);
+    // Ctrl wins over Shift where a key has both.
+    EXPECT_EQ(findKeyBinding('I', KeyModifiers{true, true})->needs, kNeedsCtrl);
 }
 
 }  // namespace

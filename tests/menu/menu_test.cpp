@@ -8,11 +8,14 @@
 #include <string>
 
 #include "camera/camera_state.h"
+#include "input/input_records.h"
 #include "input/input_state.h"
+#include "input/mouse_commands.h"
 #include "menu/menu_control.h"
 #include "menu/scene_presets.h"
 #include "menu/scene_snapshot.h"
 #include "overlay/overlay_state.h"
+#include "overlay/overlay_update.h"
 #include "render/scene_switches.h"
 #include "sim/simulation.h"
 #include "sim/units.h"
@@ -121,24 +124,46 @@ TEST_F(Menu, ControlSpinnersEditTheirParametersEvenWhileTheMenuSlides) {
     EXPECT_FLOAT_EQ(simulation.params.initialTasKt, 100.0f) << "the page writes what the spinners hold";
 }
 
+// The menu only says an edit happened; the mouse commands and the overlay's
+// update step, which run it in the program, refresh the HUD's copies.
 TEST_F(Menu, EditsRefreshTheHudCopiesAsKeysDo) {
     setOverlayDefaults(overlay, simulation);
+    setInputDefaults(input);
+    InputRecords r = processInputRecords();
+    auto mouseClick = [&](int x, int y) {
+        setCursor(input, x, y);
+        leftPressed(now, r);
+        now += 60;
+        leftReleased(now, r);
+        now += 200;
+    };
     open();
-    clickSpinner(21, true);  // initial airspeed: a click
-    EXPECT_FLOAT_EQ(overlay.shownSpeedKt, 50.0f);
-
     const ValueSpinner& tas = menuWidgets.control[21];
-    menuMouseDownAt(tas.increment.left + 2, tas.increment.top + 2, now);
-    for (int frame = 0; frame < 20; ++frame) tick();  // held: the value runs
+    mouseClick((tas.increment.left + tas.increment.right) / 2, (tas.increment.top + tas.increment.bottom) / 2);
+    EXPECT_FLOAT_EQ(overlay.shownSpeedKt, 50.0f) << "a click on the initial airspeed's arrow";
+
+    setCursor(input, tas.increment.left + 2, tas.increment.top + 2);
+    leftPressed(now, r);
+    OverlayInputs shown;
+    for (int frame = 0; frame < 20; ++frame) {  // held: the value runs
+        updateOverlay(overlay, shown, now);
+        now += 16;
+    }
     EXPECT_GT(simulation.params.initialTasKt, 50.0f);
     EXPECT_FLOAT_EQ(overlay.shownSpeedKt, simulation.params.initialTasKt) << "the copy follows while the arrow is held";
-    menuMouseUpAt(0, 599, now);
+    setCursor(input, 0, 599);
+    leftReleased(now, r);
 
     float values[V::count];
     captureSceneValues(programSceneRecords(), values);
     values[valueOf("fighterAltitudeM")] = 6000.0f;
     values[valueOf("initialTasKt")] = 250.0f;
-    applyScenePreset(insertScenePreset(scenePresetTable, "high", values, V::count));
+    insertScenePreset(scenePresetTable, "high", values, V::count);
+    buildMenuWidgets();
+    chooseTab(kTabScene);
+    mouseClick(300, 155);  // first row
+    mouseClick(250, 440);  // LOAD
+    EXPECT_FALSE(menu.menuOpen);
     EXPECT_EQ(overlay.keyAltitudeM, 6000.0) << "KEAS is read at the loaded altitude";
     EXPECT_FLOAT_EQ(overlay.shownSpeedKt, 250.0f);
 }

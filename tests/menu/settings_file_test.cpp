@@ -11,6 +11,7 @@
 #include <string>
 
 #include "assets/settings_file.h"
+#include "menu/program_settings.h"
 #include "render/scene_switches.h"
 #include "temp_files.h"
 
@@ -23,7 +24,7 @@ struct Settings : ::testing::Test {
     SceneSwitches switches;
     bool sound = true;
     SettingsFileState state;
-    SettingsTargets targets{&switches, &sound};
+    SettingsTargets targets = settingsTargetsFor(switches, sound);
 
     bool read(const std::string& text, const char* name = "read.ini") {
         std::string path = tempPath(name);
@@ -139,7 +140,7 @@ TEST_F(Settings, WrittenFileReadsBackToTheSameValues) {
     SceneSwitches back;
     bool backSound = true;
     SettingsFileState backState;
-    ASSERT_TRUE(readSettingsFile(path.c_str(), {&back, &backSound}, backState));
+    ASSERT_TRUE(readSettingsFile(path.c_str(), settingsTargetsFor(back, backSound), backState));
     EXPECT_FALSE(back.trees);
     EXPECT_TRUE(back.buildings);
     EXPECT_FLOAT_EQ(back.fogColor[0], 0.125f);
@@ -149,7 +150,7 @@ TEST_F(Settings, WrittenFileReadsBackToTheSameValues) {
     switches.fogColor[1] = -3.4e38f;
     switches.skyColor[2] = 3.4e38f;
     ASSERT_TRUE(writeSettingsFile(path.c_str(), targets, state));
-    ASSERT_TRUE(readSettingsFile(path.c_str(), {&back, &backSound}, backState));
+    ASSERT_TRUE(readSettingsFile(path.c_str(), settingsTargetsFor(back, backSound), backState));
     EXPECT_EQ(back.fogColor[1], -3.4e38f);
     // The sky colour is divided by 255 on the way out and again on the way in.
     EXPECT_FLOAT_EQ(back.skyColor[2], (float)(3.4e38 / 255.0 / 255.0));

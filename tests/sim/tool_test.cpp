@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "input/fighter_pose.h"
+#include "render/fighter_pose.h"
 #include "render/model_geometry.h"
 #include "render/model_pose.h"
 #include "render/poly_model.h"

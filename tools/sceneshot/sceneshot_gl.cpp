@@ -67,7 +67,7 @@ void drawScene(const ViewSpec& v, uint32_t nowMs) {
     drawBuildingsStep();
     drawSunMarkerStep();
     drawTreesStep();
-    drawBodies(v.eye);
+    drawBodies(planBodies(v.eye), v.eye);
 }
 
 bool savePicture(const std::string& path) {

@@ -1,4 +1,4 @@
-#include "input/fighter_pose.h"
+#include "render/fighter_pose.h"
 
 #include "render/model_geometry.h"
 #include "render/model_pose.h"
