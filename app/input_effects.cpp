@@ -8,6 +8,7 @@
 #include "camera/camera_state.h"
 #include "input/input_records.h"
 #include "menu/menu.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
 #include "render/model_geometry.h"
 #include "render/model_pose.h"
@@ -35,11 +36,13 @@ void seatBackFrame() {
 void reloadSettingsAndModel() {
     readSettingsAndScenes();
     Simulation& sim = simulation;
-    // A model that fails to load has been reported by the loader; the program
-    // goes on without it rather than ending in the middle of a session.
-    loadFighterModel(kModelPath, polyModel, sim.attitude.pitchDeg, sim.attitude.rollDeg, sim.attitude.headingDeg,
-                     sim.params.seatBackAngleDeg, (float)sim.constants.rocketCantDeg, seatAxes, partSnapshot,
-                     sim.geometry);
+    // A model that fails to load is shown in its box; the program goes on
+    // without it rather than ending in the middle of a session.
+    LoadError error;
+    if (!loadFighterModel(kModelPath, polyModel, sim.attitude.pitchDeg, sim.attitude.rollDeg,
+                          sim.attitude.headingDeg, sim.params.seatBackAngleDeg, (float)sim.constants.rocketCantDeg,
+                          seatAxes, partSnapshot, sim.geometry, &error))
+        errorBox(error.text);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "menu/menu.h"
 #include "menu/menu_text.h"
 #include "menu/scene_presets.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
 #include "render/frame_steps.h"
 #include "render/model_geometry.h"
@@ -77,11 +78,13 @@ void showStage(const char* line) {
 // message posted) when the program cannot go on.
 bool load3dData() {
     Simulation& sim = simulation;
+    LoadError error;
     if (!loadFighterModel(kModelPath, polyModel, sim.attitude.pitchDeg, sim.attitude.rollDeg,
                           sim.attitude.headingDeg, sim.params.seatBackAngleDeg,
-                          (float)sim.constants.rocketCantDeg, seatAxes, partSnapshot, sim.geometry)) {
-        // Without the model there is nothing to show: the loader has said which
-        // file and why; quit through the normal shutdown, as a failure.
+                          (float)sim.constants.rocketCantDeg, seatAxes, partSnapshot, sim.geometry, &error)) {
+        // Without the model there is nothing to show: the box says which file
+        // and why; quit through the normal shutdown, as a failure.
+        errorBox(error.text);
         platPostQuitMessage(1);
         return false;
     }

@@ -13,10 +13,16 @@ const char unknownFormat[] = "Unknown DIB file format.";
 const char outOfMemory[] = "Out of memory.";
 const char conversionError[] = "Image file conversion error.";
 
-// The box keeps the program's own words; the caller learns the reason too.
-void refuse(const char** why, const char* box, const char* reason) {
-    errorBox(box);
-    if (why) *why = reason;
+// Where a refusal goes: the error in the program's own words for its box,
+// and the particular reason for standard error.
+struct Refusal {
+    LoadError* error;
+    const char** why;
+};
+
+void refuse(const Refusal& to, const char* box, const char* reason) {
+    setLoadError(to.error, "%s", box);
+    if (to.why) *to.why = reason;
 }
 
 constexpr uint32_t coreHeaderBytes = 12;
@@ -68,25 +74,25 @@ struct DibLayout {
 };
 
 // Reads the headers and colour table; reports and returns false on a refusal.
-bool parseLayout(const unsigned char* data, size_t size, DibLayout& dib, const char** why) {
+bool parseLayout(const unsigned char* data, size_t size, DibLayout& dib, const Refusal& to) {
     size_t info = 0;
     size_t givenOffset = 0;
     if (size >= 2 && data[0] == 'B' && data[1] == 'M') {
         if (size < 14) {
-            refuse(why, unknownFormat, "shorter than a file header");
+            refuse(to, unknownFormat, "shorter than a file header");
             return false;
         }
         givenOffset = read32(data + 10);
         info = 14;
     }
     if (size - info < 4) {
-        refuse(why, unknownFormat, "shorter than a bitmap header");
+        refuse(to, unknownFormat, "shorter than a bitmap header");
         return false;
     }
     const uint32_t headerSize = read32(data + info);
     if ((headerSize != coreHeaderBytes && headerSize != infoHeaderBytes) ||
         size - info < headerSize) {
-        refuse(why, unknownFormat, "not a 12- or 40-byte bitmap header, or cut short inside it");
+        refuse(to, unknownFormat, "not a 12- or 40-byte bitmap header, or cut short inside it");
         return false;
     }
     const unsigned char* h = data + info;
@@ -109,19 +115,19 @@ bool parseLayout(const unsigned char* data, size_t size, DibLayout& dib, const c
     }
     const int bits = dib.bitCount;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) {
-        refuse(why, conversionError, "bits per pixel not 1, 4, 8, 16, 24 or 32");
+        refuse(to, conversionError, "bits per pixel not 1, 4, 8, 16, 24 or 32");
         return false;
     }
     // Run-length and other compressed pixel data are not converted.
     dib.bitfields = compression == compressionBitfields;
     if (compression != compressionRgb && !(dib.bitfields && (bits == 16 || bits == 32))) {
-        refuse(why, conversionError, "compressed pixel data");
+        refuse(to, conversionError, "compressed pixel data");
         return false;
     }
     dib.topDown = height < 0;
     if (height < 0) height = -height;
     if (width <= 0 || height <= 0 || width > maxImageSide || height > maxImageSide) {
-        refuse(why, conversionError, "width or height out of range");
+        refuse(to, conversionError, "width or height out of range");
         return false;
     }
     dib.width = int(width);
@@ -130,7 +136,7 @@ bool parseLayout(const unsigned char* data, size_t size, DibLayout& dib, const c
     size_t tableStart = info + headerSize;
     if (dib.bitfields) {
         if (size - tableStart < 12) {
-            refuse(why, conversionError, "colour masks cut short");
+            refuse(to, conversionError, "colour masks cut short");
             return false;
         }
         dib.red = channelFromMask(read32(data + tableStart));
@@ -149,14 +155,14 @@ bool parseLayout(const unsigned char* data, size_t size, DibLayout& dib, const c
         const uint64_t indexable = uint64_t(1) << bits;
         dib.paletteEntries = uint32_t(entries < indexable ? entries : indexable);
         if (size - tableStart < uint64_t(dib.paletteEntries) * dib.paletteStride) {
-            refuse(why, conversionError, "colour table cut short");
+            refuse(to, conversionError, "colour table cut short");
             return false;
         }
         dib.palette = data + tableStart;
     }
     const uint64_t offset = givenOffset != 0 ? givenOffset : tableStart + tableBytes;
     if (offset >= size) {
-        refuse(why, conversionError, "pixel data past the end of the file");
+        refuse(to, conversionError, "pixel data past the end of the file");
         return false;
     }
     dib.pixelOffset = size_t(offset);
@@ -214,11 +220,13 @@ void convertRow(const DibLayout& dib, const unsigned char* src, unsigned char* r
 
 }  // namespace
 
-bool decodeBmp(const unsigned char* data, size_t size, BmpImage& out, const char** why) {
+bool decodeBmp(const unsigned char* data, size_t size, BmpImage& out, LoadError* error, const char** why) {
+    setLoadError(error, "%s", "");
+    const Refusal to{error, why};
     std::vector<unsigned char>().swap(out.pixels);
     out.width = out.height = 0;
     DibLayout dib;
-    if (!data || !parseLayout(data, size, dib, why)) return false;
+    if (!data || !parseLayout(data, size, dib, to)) return false;
 
     // File rows are padded to 4 bytes; the last row's padding may be missing.
     const size_t rowBits = size_t(dib.width) * size_t(dib.bitCount);
@@ -226,18 +234,18 @@ bool decodeBmp(const unsigned char* data, size_t size, BmpImage& out, const char
     const size_t stride = ((rowBits + 31) / 32) * 4;
     const size_t needed = stride * size_t(dib.height - 1) + rowBytes;
     if (size - dib.pixelOffset < needed) {
-        refuse(why, conversionError, "pixel rows cut short");
+        refuse(to, conversionError, "pixel rows cut short");
         return false;
     }
     if (size_t(dib.width) * size_t(dib.height) > maxImagePixels) {
-        refuse(why, outOfMemory, "more pixels than any picture of ours");
+        refuse(to, outOfMemory, "more pixels than any picture of ours");
         return false;
     }
     std::vector<unsigned char> pixels;
     try {
         pixels.resize(size_t(dib.width) * size_t(dib.height) * 3);
     } catch (const std::bad_alloc&) {
-        refuse(why, outOfMemory, "no memory for the pixels");
+        refuse(to, outOfMemory, "no memory for the pixels");
         return false;
     }
     // Output is bottom row first; a top-down file is turned over.
@@ -257,40 +265,40 @@ namespace {
 
 constexpr size_t maxBmpFileBytes = maxImagePixels * 4 + (size_t(1) << 20);
 
-void reportOpenFailure(const char* path) {
-    char text[1024];
-    std::snprintf(text, sizeof(text), "Failed to open DIB file %s.", path ? path : "");
-    errorBox(text);
+void openFailure(LoadError* error, const char* path) {
+    setLoadError(error, "Failed to open DIB file %s.", path ? path : "");
 }
 
 }  // namespace
 
-bool readBmp(const char* path, BmpImage& out) {
+bool readBmp(const char* path, BmpImage& out, LoadError* error) {
     const char* why = nullptr;
-    if (readBmpFile(path, out, &why)) return true;
+    if (readBmpFile(path, out, &why, error)) return true;
     // The boxes name no file; standard error says which one and why.
     if (why) std::fprintf(stderr, "%s: %s\n", path ? path : "", why);
     return false;
 }
 
-bool readBmpFile(const char* path, BmpImage& out, const char** why) {
+bool readBmpFile(const char* path, BmpImage& out, const char** why, LoadError* error) {
+    setLoadError(error, "%s", "");
+    const Refusal to{error, why};
     std::vector<unsigned char>().swap(out.pixels);
     out.width = out.height = 0;
     std::FILE* file = path ? std::fopen(path, "rb") : nullptr;
     if (!file) {
-        reportOpenFailure(path);
+        openFailure(error, path);
         return false;
     }
     long end = -1;
     if (std::fseek(file, 0, SEEK_END) == 0) end = std::ftell(file);
     if (end <= 0 || std::fseek(file, 0, SEEK_SET) != 0) {
         std::fclose(file);
-        reportOpenFailure(path);  // an empty or unseekable file cannot be mapped
+        openFailure(error, path);  // an empty or unseekable file cannot be mapped
         return false;
     }
     if (size_t(end) > maxBmpFileBytes) {
         std::fclose(file);
-        refuse(why, outOfMemory, "file larger than any picture of ours");
+        refuse(to, outOfMemory, "file larger than any picture of ours");
         return false;
     }
     std::vector<unsigned char> bytes;
@@ -298,14 +306,14 @@ bool readBmpFile(const char* path, BmpImage& out, const char** why) {
         bytes.resize(size_t(end));
     } catch (const std::bad_alloc&) {
         std::fclose(file);
-        refuse(why, outOfMemory, "no memory for the file");
+        refuse(to, outOfMemory, "no memory for the file");
         return false;
     }
     const bool complete = std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
     std::fclose(file);
     if (!complete) {
-        reportOpenFailure(path);
+        openFailure(error, path);
         return false;
     }
-    return decodeBmp(bytes.data(), bytes.size(), out, why);
+    return decodeBmp(bytes.data(), bytes.size(), out, error, why);
 }

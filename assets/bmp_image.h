@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <vector>
 
+struct LoadError;
+
 // A decoded bitmap as packed R,G,B triples (no row padding), bottom row
 // first, as a usual positive-height BMP stores them. Top-down files
 // (negative height) are turned over so every picture comes out the same way.
@@ -16,14 +18,16 @@ struct BmpImage {
 // Decodes a BMP held in memory (with or without the 14-byte "BM" file
 // header): 12-byte core or 40-byte information header; 1, 4, 8, 16, 24 or
 // 32 bits a pixel (16 and 32 as BI_RGB or BI_BITFIELDS); RLE is refused.
-// Failures are reported through errorBox with "Unknown DIB file format.",
-// "Out of memory." or "Image file conversion error." and return false,
-// with the particular reason in *why when why is given.
-bool decodeBmp(const unsigned char* data, size_t size, BmpImage& out, const char** why = nullptr);
+// Failures return false with the error's text "Unknown DIB file format.",
+// "Out of memory." or "Image file conversion error." (the words of its box,
+// which the caller shows), and the particular reason in *why when why is
+// given.
+bool decodeBmp(const unsigned char* data, size_t size, BmpImage& out, LoadError* error = nullptr,
+               const char** why = nullptr);
 
 // Reads the whole file and decodes it. A file that cannot be opened or read
-// reports "Failed to open DIB file <path>." and returns false; a file that
+// gives "Failed to open DIB file <path>." and returns false; a file that
 // opens but is refused is also named on standard error with the reason.
-bool readBmp(const char* path, BmpImage& out);
+bool readBmp(const char* path, BmpImage& out, LoadError* error = nullptr);
 // readBmp without the standard-error line: the reason goes to *why.
-bool readBmpFile(const char* path, BmpImage& out, const char** why);
+bool readBmpFile(const char* path, BmpImage& out, const char** why, LoadError* error = nullptr);

@@ -147,11 +147,12 @@ bool decode(std::FILE* file, JpegImage& out, char (&why)[JMSG_LENGTH_MAX]) {
 
 }  // namespace
 
-bool readJpeg(const char* path, JpegImage& out) {
+bool readJpeg(const char* path, JpegImage& out, LoadError* error) {
     clear(out);
+    setLoadError(error, "%s", "");
     std::FILE* file = path ? std::fopen(path, "rb") : nullptr;
     if (!file) {
-        errorBox(path ? path : "");
+        setLoadError(error, "%s", path ? path : "");
         return false;
     }
     char why[JMSG_LENGTH_MAX] = "";
@@ -159,9 +160,7 @@ bool readJpeg(const char* path, JpegImage& out) {
     std::fclose(file);
     if (!ok) {
         clear(out);
-        char text[1024 + JMSG_LENGTH_MAX];
-        std::snprintf(text, sizeof text, "%s\n%s", path, why);
-        errorBox(text);
+        setLoadError(error, "%s\n%s", path, why);
     }
     return ok;
 }

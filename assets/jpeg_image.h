@@ -14,10 +14,12 @@ struct JpegImage {
     int components = 0;
 };
 
-// Decodes path into out. A file that cannot be opened is reported with a
-// message box whose text is the path; damaged or truncated data (libjpeg's
-// warnings included), a declared size beyond the limits of image_limits.h
-// and files with other than 1 or 3 components give a box with the path and,
-// on a second line, the reason. Either way out stays empty and false is
-// returned; libjpeg's errors never end the program.
-bool readJpeg(const char* path, JpegImage& out);
+struct LoadError;
+
+// Decodes path into out. A file that cannot be opened gives the error the
+// path as its text; damaged or truncated data (libjpeg's warnings included),
+// a declared size beyond the limits of image_limits.h and files with other
+// than 1 or 3 components give the path and, on a second line, the reason.
+// Either way out stays empty and false is returned (the caller shows the
+// error); libjpeg's errors never end the program.
+bool readJpeg(const char* path, JpegImage& out, LoadError* error = nullptr);

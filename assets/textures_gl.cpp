@@ -8,6 +8,7 @@
 
 #include "assets/bmp_image.h"
 #include "assets/jpeg_image.h"
+#include "platform/error_report.h"
 
 #ifndef GL_CLAMP
 #define GL_CLAMP 0x2900
@@ -58,7 +59,11 @@ bool loadTgaSet() {
 bool loadJpegTexture(unsigned int* table, const char* path, int slot) {
     if (!table || slot < 0 || slot >= jpegSlotCount) return false;
     JpegImage image;
-    if (!readJpeg(path, image)) return false;
+    LoadError error;
+    if (!readJpeg(path, image, &error)) {
+        errorBox(error.text);  // one box a file, and loading goes on
+        return false;
+    }
     GLuint name = 0;
     glGenTextures(1, &name);
     table[slot] = name;
@@ -89,7 +94,11 @@ void loadPhotoSet() {
 bool loadBmpTexture(const char* path, int slot) {
     if (slot < 0 || slot >= bmpSlotCount) return false;
     BmpImage image;
-    if (!readBmp(path, image)) return false;
+    LoadError error;
+    if (!readBmp(path, image, &error)) {
+        errorBox(error.text);
+        return false;
+    }
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
     GLuint name = 0;
     glGenTextures(1, &name);

@@ -3,7 +3,17 @@
 // puts what it asks of the shell into k.out.
 #pragma once
 
+#include <cstddef>
+#include <ctime>
+
 #include "input/key_table.h"
+
+// The name of a preset made with Ctrl+1: month-day-year and the time.
+void presetNameFor(const std::tm& when, char* out, size_t size);
+
+// The zero-zero reset of the Home key and the inverted low pass of key 0.
+KeyResult zeroZeroReset(InputRecords& r, uint32_t nowMs);
+KeyResult invertedLowPass(InputRecords& r, uint32_t nowMs);
 
 namespace key_actions {
 

@@ -1,11 +1,9 @@
-// The keyboard commands on the records: every key of the key map, its step
-// sizes and side effects, and what every key does afterwards. GL-free; the
-// window procedure carries out the effects these ask for.
+// The keyboard commands on the records: one key through the key table
+// (input/key_table.h), and what every key does afterwards. GL-free; the shell
+// carries out the effects these ask for.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <ctime>
 
 #include "input/input_records.h"
 
@@ -30,13 +28,6 @@ KeyResult applyKey(int virtualKey, KeyModifiers mods, InputRecords& r, uint32_t 
 // change brings the derived values and the model up to date; the menu's
 // widgets and both orbit cameras are refreshed.
 void finishKey(const KeyResult& result, InputRecords& r);
-
-// The name of a preset made with Ctrl+1: month-day-year and the time.
-void presetNameFor(const std::tm& when, char* out, size_t size);
-
-// The zero-zero reset of the Home key and the inverted low pass of key 0.
-KeyResult zeroZeroReset(InputRecords& r, uint32_t nowMs);
-KeyResult invertedLowPass(InputRecords& r, uint32_t nowMs);
 
 // Both orbit cameras from the mouse device and the scene as it stands.
 void refreshOrbitCameras(InputRecords& r);

@@ -38,8 +38,8 @@ void fillFighterGeometry(const PolyModel& m, float pitchDeg, float rollDeg, floa
 
 bool loadFighterModel(const char* path, PolyModel& m, float pitchDeg, float rollDeg,
                       float headingDeg, float seatBackAngleDeg, float rocketCantDeg, SeatAxes& axes,
-                      PartSnapshot& snapshot, FighterGeometry& geometry) {
-    if (!loadPolyModel(path, m)) return false;
+                      PartSnapshot& snapshot, FighterGeometry& geometry, LoadError* error) {
+    if (!loadPolyModel(path, m, error)) return false;
     initialPose(m, pitchDeg, rollDeg, headingDeg, seatBackAngleDeg, rocketCantDeg, axes, snapshot);
     fillFighterGeometry(m, pitchDeg, rollDeg, headingDeg, geometry);
     return true;

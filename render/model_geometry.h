@@ -27,10 +27,10 @@ void fillFighterGeometry(const PolyModel& m, float pitchDeg, float rollDeg, floa
 // The whole start-up (and reload) sequence: loads the model file, gives the
 // parts their initial pose for the fighter's attitude and seat-back angle, and
 // fills the geometry record. False when the file could not be loaded (the
-// model is then empty and the caller reports it).
+// model is then empty and the error says why; the caller reports it).
 bool loadFighterModel(const char* path, PolyModel& m, float pitchDeg, float rollDeg,
                       float headingDeg, float seatBackAngleDeg, float rocketCantDeg, SeatAxes& axes,
-                      PartSnapshot& snapshot, FighterGeometry& geometry);
+                      PartSnapshot& snapshot, FighterGeometry& geometry, LoadError* error = nullptr);
 
 // Only the attitude-dependent value (seatStartOffset), for attitude changes.
 void refreshSeatStartOffset(const PolyModel& m, float pitchDeg, float rollDeg, float headingDeg,

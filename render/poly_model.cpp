@@ -204,16 +204,15 @@ void clearPolyModel(PolyModel& model) {
     std::memset(static_cast<void*>(&model), 0, sizeof model);
 }
 
-bool loadPolyModel(const char* path, PolyModel& model) {
+bool loadPolyModel(const char* path, PolyModel& model, LoadError* error) {
     clearPolyModel(model);
+    setLoadError(error, "%s", "");
     // Only a regular file of a sane size: a link to a device would never end.
     TextFileStatus status;
     std::FILE* f = openTextFile(path, status);
     if (!f) {
-        char text[400];
-        if (status.missing) std::snprintf(text, sizeof text, "%s\nThe model file cannot be opened.", path);
-        else std::snprintf(text, sizeof text, "%s\nThe model file cannot be read: %s.", path, status.why);
-        errorBox(text);
+        if (status.missing) setLoadError(error, "%s\nThe model file cannot be opened.", path);
+        else setLoadError(error, "%s\nThe model file cannot be read: %s.", path, status.why);
         return false;
     }
     Loader loader{model, {}, {0}};
@@ -221,16 +220,12 @@ bool loadPolyModel(const char* path, PolyModel& model) {
     LoadStop stop = LoadStop::Continue;
     while (stop == LoadStop::Continue && readLine(f, buf, sizeof buf)) stop = loader.line(buf);
     if (!closeTextFile(f, status)) {
-        char text[400];
-        std::snprintf(text, sizeof text, "%s\nThe model file cannot be read: %s.", path, status.why);
-        errorBox(text);
+        setLoadError(error, "%s\nThe model file cannot be read: %s.", path, status.why);
         clearPolyModel(model);
         return false;
     }
     if (stop == LoadStop::TooBig) {
-        char text[400];
-        std::snprintf(text, sizeof text, "%s\n%s", path, loader.reason);
-        errorBox(text);
+        setLoadError(error, "%s\n%s", path, loader.reason);
         clearPolyModel(model);
         return false;
     }

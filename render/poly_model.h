@@ -102,12 +102,14 @@ extern PolyModel polyModel;
 // Empties the model (no slots, no parts).
 void clearPolyModel(PolyModel& model);
 
+struct LoadError;
+
 // Reads the model file and computes the normal table. False when the file
 // cannot be opened or the model does not fit the slot, part or reference-point
-// capacity: either is reported once through errorBox (the path, then why) and
-// the model is left empty. The caller gives the parts their initial pose
+// capacity: the error then says so (the path, then why; the caller shows it)
+// and the model is left empty. The caller gives the parts their initial pose
 // afterwards.
-bool loadPolyModel(const char* path, PolyModel& model);
+bool loadPolyModel(const char* path, PolyModel& model, LoadError* error = nullptr);
 
 // Slot range of a part: first slot to the next part's first slot - 1; the last
 // part runs to lastSlot. False (nothing to walk) for a part number outside the

@@ -120,3 +120,12 @@ long advanceDescentForFrame(Simulation& sim) {
     DescentEnvironment env{sim.runFighterAltitudeM, sim.runMountingHeightM, c.flightTime};
     return stepDescent(sim.descent, c.seatTime - sim.descent.seatTimeS, sim.params, sim.mainChute, env);
 }
+
+// Beside the run's reset: the HOME key stops the run first.
+void resetToZeroZero(Simulation& sim, uint32_t nowMs) {
+    resetScene(sim, nowMs);
+    applyZeroZeroParams(sim.params, sim.constants, sim.attitude, sim.fighterPosition);
+    refreshParachuteModel(sim.mainChute, sim.params.mainChuteDiameterM, sim.params.mainChuteCd);
+    deriveCatapult(sim);
+    normalizeAttitude(sim.attitude, sim.fighterPosition, sim.params);
+}

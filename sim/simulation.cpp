@@ -3,8 +3,6 @@
 #include <new>
 #include <type_traits>
 
-#include "sim/playback.h"
-
 Trajectory trajectoryStore;
 Simulation simulation;
 FighterGeometry& fighterGeometry = simulation.geometry;
@@ -36,12 +34,4 @@ void setDefaults(Simulation& sim) {
 
 bool deriveCatapult(Simulation& sim) {
     return deriveCatapult(sim.params, sim.constants, sim.attitude, sim.derived, sim.catapult, sim.ejection);
-}
-
-void resetToZeroZero(Simulation& sim, uint32_t nowMs) {
-    resetScene(sim, nowMs);
-    applyZeroZeroParams(sim.params, sim.constants, sim.attitude, sim.fighterPosition);
-    refreshParachuteModel(sim.mainChute, sim.params.mainChuteDiameterM, sim.params.mainChuteCd);
-    deriveCatapult(sim);
-    normalizeAttitude(sim.attitude, sim.fighterPosition, sim.params);
 }

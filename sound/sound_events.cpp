@@ -3,8 +3,6 @@
 #include "sound/sound_rules.h"
 #include "sound/sound_slots.h"
 
-bool soundOn = false;
-bool soundAvailable = false;
 SoundRunFlags soundRun;
 
 namespace {

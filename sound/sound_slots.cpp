@@ -18,6 +18,10 @@ const char* const kSoundFiles[kSoundSlotCount] = {
     "Data/sound/w.wav",          "Data/sound/gay.wav",    "Data/sound/int.wav",
 };
 
+// Set by loadSounds; the events read them (sound/sound_events.h).
+bool soundOn = false;
+bool soundAvailable = false;
+
 SoundSlot soundSlots[kSoundSlotCount];
 
 namespace {

@@ -1,5 +1,6 @@
 // Helpers for the image reader tests: a scratch folder for the small files
-// the tests write, and a recorder for the "Error" boxes the readers show.
+// the tests write, and a recorder of "Error" boxes (the readers return their
+// failures and show none themselves).
 #pragma once
 
 #include <string>
@@ -22,7 +23,7 @@ protected:
     std::string writeFile(const std::string& name, const Bytes& bytes);
     std::string pathOf(const std::string& name) const;
 
-    // Every errorBox text since SetUp, in order.
+    // Every errorBox text since SetUp, in order (a reader must add none).
     static std::vector<std::string> boxes;
 
 private:

@@ -1,6 +1,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "input/key_actions.h"
 #include "input/key_table.h"
 #include "input_fixture.h"
 #include "sim/playback_clocks.h"

@@ -193,11 +193,12 @@ TEST(ModelLoader, FileWithoutEndLineStopsAtEndOfFile) {
 
 TEST(ModelLoader, MissingFileIsReportedOnceWithItsPathAndLeavesTheModelEmpty) {
     ASSERT_TRUE(loadModelText(kTwoParts, model));
-    ErrorBoxRecorder errors;
-    EXPECT_FALSE(loadPolyModel("/nonexistent/dir/poly.txt", model));
+    LoadErrorRecorder errors;
+    EXPECT_FALSE(loadModelFile("/nonexistent/dir/poly.txt", model));
     EXPECT_EQ(model.lastSlot, 0);
     EXPECT_EQ(model.partCount, 0);
     EXPECT_EQ(errors.count, 1);
+    EXPECT_EQ(errors.boxesShown, 0);
     EXPECT_EQ(errors.last.rfind("/nonexistent/dir/poly.txt\n", 0), 0u) << errors.last;
 }
 
@@ -257,7 +258,7 @@ TEST(ModelLoader, HostileNumbersStayBounded) {
 }
 
 TEST(ModelLoader, ModelThatDoesNotFitIsRefused) {
-    ErrorBoxRecorder errors;
+    LoadErrorRecorder errors;
     std::string text = "Q 1 0 0 0 0 0 0\n";
     for (int i = 0; i < kModelSlotCapacity; ++i) text += "V 1 1 1\n";
     ASSERT_TRUE(loadModelText(text + "x\n", model));
@@ -276,6 +277,7 @@ TEST(ModelLoader, ModelThatDoesNotFitIsRefused) {
     EXPECT_EQ(errors.count, 2);
     EXPECT_NE(errors.last.find("parts"), std::string::npos);
     EXPECT_EQ(model.partCount, 0);
+    EXPECT_EQ(errors.boxesShown, 0) << "the loader shows nothing; its caller does";
 }
 
 TEST(ModelNormals, WindingSignAndPartRecompute) {

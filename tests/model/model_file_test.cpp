@@ -30,10 +30,11 @@ TEST(ModelFile, OnlyARegularFileIsRead) {
                                                          {folder, "a folder, not a file"},
                                                          {failing, "Input/output error"}};
     for (const auto& c : cases) {
-        ErrorBoxRecorder boxes;
-        EXPECT_FALSE(loadPolyModel(c.first.c_str(), model)) << c.first;
-        EXPECT_EQ(ErrorBoxRecorder::count, 1);
-        EXPECT_EQ(ErrorBoxRecorder::last, c.first + "\nThe model file cannot be read: " + c.second + ".");
+        LoadErrorRecorder errors;
+        EXPECT_FALSE(loadModelFile(c.first, model)) << c.first;
+        EXPECT_EQ(LoadErrorRecorder::count, 1);
+        EXPECT_EQ(LoadErrorRecorder::last, c.first + "\nThe model file cannot be read: " + c.second + ".");
+        EXPECT_EQ(LoadErrorRecorder::boxesShown, 0);
         EXPECT_EQ(model.lastSlot, 0);
     }
     std::string command = std::string("rm -rf '") + dir + "'";

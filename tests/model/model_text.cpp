@@ -7,23 +7,35 @@
 
 #include "platform/error_report.h"
 
-int ErrorBoxRecorder::count = 0;
-std::string ErrorBoxRecorder::last;
+int LoadErrorRecorder::count = 0;
+std::string LoadErrorRecorder::last;
+int LoadErrorRecorder::boxesShown = 0;
 
 namespace {
-void record(const char* text, const char*) {
-    ++ErrorBoxRecorder::count;
-    ErrorBoxRecorder::last = text;
+void countBox(const char*, const char*) { ++LoadErrorRecorder::boxesShown; }
+
+void keep(const LoadError& error) {
+    if (!error.text[0]) return;
+    ++LoadErrorRecorder::count;
+    LoadErrorRecorder::last = error.text;
 }
 } // namespace
 
-ErrorBoxRecorder::ErrorBoxRecorder() {
+LoadErrorRecorder::LoadErrorRecorder() {
     count = 0;
+    boxesShown = 0;
     last.clear();
-    setErrorBoxHandler(record);
+    setErrorBoxHandler(countBox);
 }
 
-ErrorBoxRecorder::~ErrorBoxRecorder() { setErrorBoxHandler(nullptr); }
+LoadErrorRecorder::~LoadErrorRecorder() { setErrorBoxHandler(nullptr); }
+
+bool loadModelFile(const std::string& path, PolyModel& model) {
+    LoadError error;
+    const bool ok = loadPolyModel(path.c_str(), model, &error);
+    keep(error);
+    return ok;
+}
 
 std::string writeModelText(const std::string& text) {
     char path[] = "/tmp/vorix_model_test_XXXXXX";
@@ -41,7 +53,7 @@ std::string writeModelText(const std::string& text) {
 
 bool loadModelText(const std::string& text, PolyModel& model) {
     std::string path = writeModelText(text);
-    bool ok = loadPolyModel(path.c_str(), model);
+    bool ok = loadModelFile(path, model);
     std::remove(path.c_str());
     return ok;
 }

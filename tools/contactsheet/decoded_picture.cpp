@@ -3,6 +3,7 @@
 #include "assets/bmp_image.h"
 #include "assets/jpeg_image.h"
 #include "assets/tga_image.h"
+#include "platform/error_report.h"
 
 namespace {
 
@@ -34,12 +35,18 @@ DecodedPicture decodeForDisplay(const std::string& path, ImageKind kind, bool ro
             fillFromRows(out, img.pixels.data(), img.pixels.size(), img.width, img.height, img.bits / 8, rowZeroAtBottom);
     } else if (kind == ImageKind::Jpeg) {
         JpegImage img;
-        if (readJpeg(path.c_str(), img) && img.components == 3)
+        LoadError error;
+        if (readJpeg(path.c_str(), img, &error) && img.components == 3)
             fillFromRows(out, img.pixels.data(), img.pixels.size(), img.width, img.height, 3, rowZeroAtBottom);
+        else if (error.text[0])
+            errorBox(error.text);
     } else {
         BmpImage img;
-        if (readBmp(path.c_str(), img))
+        LoadError error;
+        if (readBmp(path.c_str(), img, &error))
             fillFromRows(out, img.pixels.data(), img.pixels.size(), img.width, img.height, 3, rowZeroAtBottom);
+        else
+            errorBox(error.text);
     }
     return out;
 }

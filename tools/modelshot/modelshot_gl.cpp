@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "assets/textures.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
 #include "render/model_draw.h"
 #include "render/model_pose.h"
@@ -182,7 +183,9 @@ int main(int argc, char** argv) {
     }
     setupMaterial();
     loadJpegSet();
-    if (!loadPolyModel("Data/poly.txt", polyModel)) {
+    LoadError loadError;
+    if (!loadPolyModel("Data/poly.txt", polyModel, &loadError)) {
+        errorBox(loadError.text);
         std::fprintf(stderr, "vorix-modelshot: cannot load Data/poly.txt\n");
         return 1;
     }

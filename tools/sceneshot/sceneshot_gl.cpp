@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "assets/textures.h"
+#include "platform/error_report.h"
 #include "platform/platform.h"
 #include "render/bodies.h"
 #include "render/frame_steps.h"
@@ -137,8 +138,10 @@ int main(int argc, char** argv) {
     setupMaterial();
     loadBmpSet();
     loadJpegSet();
+    LoadError loadError;
     if (!loadFighterModel("Data/poly.txt", polyModel, 0, 0, 0, sim.params.seatBackAngleDeg,
-                          (float)sim.constants.rocketCantDeg, seatAxes, partSnapshot, sim.geometry)) {
+                          (float)sim.constants.rocketCantDeg, seatAxes, partSnapshot, sim.geometry, &loadError)) {
+        errorBox(loadError.text);
         std::fprintf(stderr, "vorix-sceneshot: cannot load Data/poly.txt\n");
         return 1;
     }

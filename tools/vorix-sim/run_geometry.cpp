@@ -5,6 +5,7 @@
 
 #include <climits>
 
+#include "platform/error_report.h"
 #include "render/model_geometry.h"
 #include "render/model_pose.h"
 #include "render/poly_model.h"
@@ -53,8 +54,11 @@ bool loadRunModel(const GeometryChoice& choice, GeometryUsed& used, std::string&
     setDefaultParams(params, constants, attitude, position);
     SeatAxes axes;
     FighterGeometry geometry;
+    LoadError loadError;
     if (!loadFighterModel(path.c_str(), runModel, attitude.pitchDeg, attitude.rollDeg, attitude.headingDeg,
-                          params.seatBackAngleDeg, (float)constants.rocketCantDeg, axes, runSnapshot, geometry)) {
+                          params.seatBackAngleDeg, (float)constants.rocketCantDeg, axes, runSnapshot, geometry,
+                          &loadError)) {
+        errorBox(loadError.text);
         error = "cannot read the fighter model " + path + " (--model FILE chooses one, --no-model uses the built-in geometry)";
         return false;
     }
