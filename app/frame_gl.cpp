@@ -89,9 +89,10 @@ void renderFrame() {
     //    the live descent once the computed window of the run is over.
     advancePlayback(f.clock, simulation);
     // 3. The free camera's look target, then the view of the camera mode
-    //    (the eye recorded, the wind asked for).
+    //    (the eye recorded, the wind asked for); the clouds' drift clock.
     computeLookTarget(camera);
     f.view = updateCameraView(f.clock.nowMs);
+    updateWorldClock(f.clock.nowMs);
     // 4. The bodies for the clocks: their state, poses and chute meshes, and
     //    the sounds of the moments passed asked for.
     f.bodies = planBodies(camera.eyePosition);

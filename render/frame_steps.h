@@ -6,6 +6,10 @@
 
 #include "sim/vec3.h"
 
+// Update step: the cloud layer drifts from the first frame that shows it
+// (the sky switch on).
+void updateWorldClock(uint32_t nowMs);
+
 // 8. Fog from 400 to the world's fog end, in the settings' fog colour.
 void drawFogStep();
 // 9. The ground around the eye; the cloud layer too while the sky is on.

@@ -90,7 +90,6 @@ void drawGround(const HillHeights& hills, const Vec3& eye) {
 }
 
 void drawCloudLayer(const Vec3& eye, float alpha, uint32_t nowMs) {
-    if (skyGround.creationMs == 0) skyGround.creationMs = nowMs;
     glDisable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(1.0f, 1.0f, 1.0f, alpha);
@@ -173,6 +172,10 @@ void drawReferenceLine(const Vec3& f) {
 // The world's steps of the frame, each as the scene switches have it.
 
 void drawFogStep() { setupWorldFog(sceneSwitches.fogColor); }
+
+void updateWorldClock(uint32_t nowMs) {
+    if (sceneSwitches.sky && skyGround.creationMs == 0) skyGround.creationMs = nowMs;
+}
 
 void drawGroundStep(const Vec3& eye, uint32_t nowMs) {
     drawGround(hillHeights, eye);

@@ -62,6 +62,7 @@ void drawScene(const ViewSpec& v, uint32_t nowMs) {
     // The clear colour of the sky row takes effect at the next clear.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawFogStep();
+    updateWorldClock(nowMs);
     drawGroundStep(v.eye, nowMs);
     drawTower();
     drawReferenceLineStep();
