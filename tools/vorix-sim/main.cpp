@@ -179,162 +179,155 @@ int judgeTrace(const std::string& path) {
     return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// What the command line asks for.
+struct Options {
     RunSetup setup;
     GeometryChoice geometryChoice;
-    std::string csvPath, outPath, svgPath, tracePath, plotList, value;
+    std::string csvPath, outPath, svgPath, tracePath, plotList;
     std::vector<SweepAxis> sweeps;
     SweepAxis safeAxis;
     bool safeSearch = false, geometryChosen = false;
     int workers = defaultWorkerCount();
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        std::string error;
-        if (arg == "--help" || arg == "-h") {
-            OutputFile help;
-            if (!help.open("", error) || !help.write(helpText()) || !help.finish(error)) return fileError(error);
-            return 0;
-        } else if (arg == "--home") {
-            setup.home = true;
-        } else if (arg == "--set" || arg.rfind("--set=", 0) == 0) {
-            std::string assignment;
-            if (arg == "--set") {
-                if (i + 1 >= argc) return usageError("--set needs NAME=VALUE");
-                assignment = argv[++i];
-            } else {
-                assignment = arg.substr(6);
-            }
-            size_t eq = assignment.find('=');
-            if (eq == std::string::npos || eq == 0) return usageError("--set needs NAME=VALUE, got '" + assignment + "'");
-            setup.sets.emplace_back(assignment.substr(0, eq), assignment.substr(eq + 1));
-            // Refused values are reported before anything runs.
-            if (!setParameterByName(simulation, setup.sets.back().first, setup.sets.back().second, error))
-                return usageError(error);
-        } else if (arg == "--csv") {
-            if (!takeValue(argc, argv, i, csvPath)) return usageError("--csv needs a file name");
-        } else if (arg == "--out") {
-            if (!takeValue(argc, argv, i, outPath)) return usageError("--out needs a file name");
-        } else if (arg == "--svg") {
-            if (!takeValue(argc, argv, i, svgPath)) return usageError("--svg needs a file name");
-        } else if (arg == "--plot") {
-            if (!takeValue(argc, argv, i, plotList)) return usageError("--plot needs a list of figures");
-        } else if (arg == "--dr-input") {
-            if (!takeValue(argc, argv, i, tracePath)) return usageError("--dr-input needs a file name");
-        } else if (arg == "--model") {
-            geometryChosen = true;
-            if (!takeValue(argc, argv, i, geometryChoice.modelPath)) return usageError("--model needs a file name");
-            geometryChoice.useModel = true;
-        } else if (arg == "--no-model") {
-            geometryChosen = true;
-            geometryChoice.useModel = false;
-        } else if (arg == "--sweep") {
-            if (!takeValue(argc, argv, i, value)) return usageError("--sweep needs NAME=FROM:TO:STEP");
-            SweepAxis axis;
-            if (!parseSweepAxis(value, axis, error)) return usageError(error);
-            sweeps.push_back(axis);
-            if (sweeps.size() > 2) return usageError("at most two --sweep");
-        } else if (arg == "--min-safe-altitude") {
-            if (!takeValue(argc, argv, i, value)) return usageError("--min-safe-altitude needs NAME=FROM:TO:STEP");
-            if (!parseSweepAxis(value, safeAxis, error)) return usageError(error);
-            if (safeAxis.name == "fighterAltitudeM") return usageError("the altitude is what --min-safe-altitude finds");
-            safeSearch = true;
-        } else if (arg == "--jobs") {
-            if (!takeValue(argc, argv, i, value)) return usageError("--jobs needs a number");
-            char* end = nullptr;
-            long n = std::strtol(value.c_str(), &end, 10);
-            if (*end != '\0' || n < 1 || n > 64) return usageError("--jobs needs a number from 1 to 64");
-            workers = (int)n;
-        } else {
-            return usageError("unknown option '" + arg + "'");
-        }
+};
+
+constexpr int kGoOn = -1;  // parsing found nothing to stop at
+
+int takeSet(int argc, char** argv, int& i, const std::string& arg, RunSetup& setup) {
+    std::string assignment, error;
+    if (arg == "--set") {
+        if (i + 1 >= argc) return usageError("--set needs NAME=VALUE");
+        assignment = argv[++i];
+    } else {
+        assignment = arg.substr(6);
     }
-    std::string error;
-    if (!tracePath.empty()) {
-        if (setup.home || !setup.sets.empty() || geometryChosen || !csvPath.empty() || !outPath.empty() ||
-            !svgPath.empty() || !plotList.empty() || !sweeps.empty() || safeSearch)
-            return usageError("--dr-input judges a measured trace and takes no other option but --jobs");
-        return judgeTrace(tracePath);
+    size_t eq = assignment.find('=');
+    if (eq == std::string::npos || eq == 0) return usageError("--set needs NAME=VALUE, got '" + assignment + "'");
+    setup.sets.emplace_back(assignment.substr(0, eq), assignment.substr(eq + 1));
+    // Refused values are reported before anything runs.
+    if (!setParameterByName(simulation, setup.sets.back().first, setup.sets.back().second, error))
+        return usageError(error);
+    return kGoOn;
+}
+
+// The options that take a file name or a list after them.
+int takeNamedValue(int argc, char** argv, int& i, const std::string& arg, Options& o) {
+    struct Named {
+        const char* option;
+        std::string Options::*value;
+        const char* missing;
+    };
+    static const Named named[] = {
+        {"--csv", &Options::csvPath, "--csv needs a file name"},
+        {"--out", &Options::outPath, "--out needs a file name"},
+        {"--svg", &Options::svgPath, "--svg needs a file name"},
+        {"--plot", &Options::plotList, "--plot needs a list of figures"},
+        {"--dr-input", &Options::tracePath, "--dr-input needs a file name"},
+    };
+    for (const Named& n : named)
+        if (arg == n.option) return takeValue(argc, argv, i, o.*n.value) ? kGoOn : usageError(n.missing);
+    return usageError("unknown option '" + arg + "'");
+}
+
+int takeOption(int argc, char** argv, int& i, Options& o) {
+    const std::string arg = argv[i];
+    std::string value, error;
+    if (arg == "--help" || arg == "-h") {
+        OutputFile help;
+        if (!help.open("", error) || !help.write(helpText()) || !help.finish(error)) return fileError(error);
+        return 0;
+    } else if (arg == "--home") {
+        o.setup.home = true;
+    } else if (arg == "--set" || arg.rfind("--set=", 0) == 0) {
+        return takeSet(argc, argv, i, arg, o.setup);
+    } else if (arg == "--model") {
+        o.geometryChosen = true;
+        if (!takeValue(argc, argv, i, o.geometryChoice.modelPath)) return usageError("--model needs a file name");
+        o.geometryChoice.useModel = true;
+    } else if (arg == "--no-model") {
+        o.geometryChosen = true;
+        o.geometryChoice.useModel = false;
+    } else if (arg == "--sweep") {
+        if (!takeValue(argc, argv, i, value)) return usageError("--sweep needs NAME=FROM:TO:STEP");
+        SweepAxis axis;
+        if (!parseSweepAxis(value, axis, error)) return usageError(error);
+        o.sweeps.push_back(axis);
+        if (o.sweeps.size() > 2) return usageError("at most two --sweep");
+    } else if (arg == "--min-safe-altitude") {
+        if (!takeValue(argc, argv, i, value)) return usageError("--min-safe-altitude needs NAME=FROM:TO:STEP");
+        if (!parseSweepAxis(value, o.safeAxis, error)) return usageError(error);
+        if (o.safeAxis.name == "fighterAltitudeM") return usageError("the altitude is what --min-safe-altitude finds");
+        o.safeSearch = true;
+    } else if (arg == "--jobs") {
+        if (!takeValue(argc, argv, i, value)) return usageError("--jobs needs a number");
+        char* end = nullptr;
+        long n = std::strtol(value.c_str(), &end, 10);
+        if (*end != '\0' || n < 1 || n > 64) return usageError("--jobs needs a number from 1 to 64");
+        o.workers = (int)n;
+    } else {
+        return takeNamedValue(argc, argv, i, arg, o);
     }
-    if (safeSearch && sweeps.size() > 1) return usageError("--min-safe-altitude takes one --sweep for its curves");
-    const bool many = safeSearch || !sweeps.empty();
-    if (many && !csvPath.empty()) return usageError("--csv belongs to a single run");
-    if (!many && !outPath.empty()) return usageError("--out belongs to --sweep and --min-safe-altitude");
-    if (!many && !svgPath.empty()) return usageError("--svg belongs to --sweep and --min-safe-altitude");
-    if (!plotList.empty() && (safeSearch || svgPath.empty()))
+    return kGoOn;
+}
+
+// Options that do not belong together are refused before anything runs.
+// family: the chart's curves, the values of the family's --sweep.
+int checkOptions(const Options& o, const SweepAxis*& family, SweepFigures& figures) {
+    if (o.safeSearch && o.sweeps.size() > 1) return usageError("--min-safe-altitude takes one --sweep for its curves");
+    const bool many = o.safeSearch || !o.sweeps.empty();
+    if (many && !o.csvPath.empty()) return usageError("--csv belongs to a single run");
+    if (!many && !o.outPath.empty()) return usageError("--out belongs to --sweep and --min-safe-altitude");
+    if (!many && !o.svgPath.empty()) return usageError("--svg belongs to --sweep and --min-safe-altitude");
+    if (!o.plotList.empty() && (o.safeSearch || o.svgPath.empty()))
         return usageError("--plot belongs to --svg with --sweep");
-    // A chart's curves: the family's values.
-    const SweepAxis* family = safeSearch ? (sweeps.empty() ? nullptr : &sweeps[0])
-                                         : (sweeps.size() == 2 && !svgPath.empty() ? &sweeps[1] : nullptr);
-    if (safeSearch && family && (family->name == safeAxis.name || family->name == "fighterAltitudeM"))
+    family = o.safeSearch ? (o.sweeps.empty() ? nullptr : &o.sweeps[0])
+                          : (o.sweeps.size() == 2 && !o.svgPath.empty() ? &o.sweeps[1] : nullptr);
+    if (o.safeSearch && family && (family->name == o.safeAxis.name || family->name == "fighterAltitudeM"))
         return usageError("the curves' --sweep " + family->name +
                           " cannot be the searched altitude or the parameter along the curve");
     if (family && family->values.size() > kMaxChartCurves)
         return usageError("the curves' --sweep " + family->name + " has " + std::to_string(family->values.size()) +
                           " values; a chart draws at most 8");
-    SweepFigures figures;
-    if (!svgPath.empty() && !safeSearch &&
-        !parsePlotList(plotList.empty() ? "dri,betaLow,openingShock.peakG" : plotList, figures.names, error))
+    std::string error;
+    if (!o.svgPath.empty() && !o.safeSearch &&
+        !parsePlotList(o.plotList.empty() ? "dri,betaLow,openingShock.peakG" : o.plotList, figures.names, error))
         return usageError(error);
+    if (!o.sweeps.empty() && !checkGrid(o.sweeps, error)) return usageError(error);
+    return kGoOn;
+}
 
-    if (!sweeps.empty() && !checkGrid(sweeps, error)) return usageError(error);
-    if (!loadRunModel(geometryChoice, setup.geometry, error)) return fileError(error);
-
-    // Every output is opened before anything runs: a path that cannot be
-    // written costs no computing.
-    OutputFile out;
-    if (!out.open(outPath, error)) return fileError(error);
-    if (!sweeps.empty() && !safeSearch) {
-        OutputFile svg;
-        if (!svgPath.empty() && !svg.open(svgPath, error)) return fileError(error);
-        catchInterrupts();
-        SweepCount count;
-        SweepEnd end = sweepCsv(setup, sweeps, workers, errorStreamIsTerminal(), emitTo(out), count, error,
-                                svg.isOpen() ? &figures : nullptr);
-        if (end != SweepEnd::Done) {
-            svg.discard();
-            if (end == SweepEnd::Interrupted && !svgPath.empty())
-                std::fprintf(stderr, "vorix-sim: the chart %s is not drawn\n", svgPath.c_str());
-            return finishSweep(end, out, count, error);
-        }
-        const int status = finishSweep(end, out, count, error);
-        if (status != 0) return status;
-        if (svg.isOpen() && (!svg.write(sweepFiguresSvg(sweeps, figures, conditions(setup))) || !svg.finish(error)))
-            return fileError(error);
-        return 0;
+// A sweep or a minimum-safe-altitude search: rows as they come, then the
+// chart once every point is done. A stopped or failed search draws none.
+template <typename Search, typename Chart>
+int runMany(const Options& o, OutputFile& out, Search search, Chart chart) {
+    std::string error;
+    OutputFile svg;
+    if (!o.svgPath.empty() && !svg.open(o.svgPath, error)) return fileError(error);
+    catchInterrupts();
+    SweepCount count;
+    SweepEnd end = search(svg.isOpen(), count, error);
+    if (end != SweepEnd::Done) {
+        svg.discard();
+        if (end == SweepEnd::Interrupted && !o.svgPath.empty())
+            std::fprintf(stderr, "vorix-sim: the chart %s is not drawn\n", o.svgPath.c_str());
+        return finishSweep(end, out, count, error);
     }
-    if (safeSearch) {
-        OutputFile svg;
-        if (!svgPath.empty() && !svg.open(svgPath, error)) return fileError(error);
-        catchInterrupts();
-        std::vector<SafeAltitude> points;
-        SweepCount count;
-        SweepEnd end = minSafeAltitudes(setup, safeAxis, family, workers, errorStreamIsTerminal(), emitTo(out),
-                                        points, count, error);
-        if (end != SweepEnd::Done) {
-            svg.discard();
-            if (end == SweepEnd::Interrupted && !svgPath.empty())
-                std::fprintf(stderr, "vorix-sim: the chart %s is not drawn\n", svgPath.c_str());
-            return finishSweep(end, out, count, error);
-        }
-        const int status = finishSweep(end, out, count, error);
-        if (status != 0) return status;
-        if (svg.isOpen() &&
-            (!svg.write(safeAltitudeSvg(safeAxis, family, points, conditions(setup))) || !svg.finish(error)))
-            return fileError(error);
-        return 0;
-    }
+    const int status = finishSweep(end, out, count, error);
+    if (status != 0) return status;
+    if (svg.isOpen() && (!svg.write(chart()) || !svg.finish(error))) return fileError(error);
+    return 0;
+}
 
+int runSingle(Options& o, OutputFile& out) {
+    std::string error;
     OutputFile csv;
-    if (!csvPath.empty() && !csv.open(csvPath, error)) return fileError(error);
+    if (!o.csvPath.empty() && !csv.open(o.csvPath, error)) return fileError(error);
     Simulation& sim = simulation;
     // A run stopped by a signal leaves no temporary file of its CSV behind.
     catchInterrupts();
-    if (!computeRun(sim, analysis, &spinalSeries, setup, Assignments(), error, &responseSeries))
+    if (!computeRun(sim, analysis, &spinalSeries, o.setup, Assignments(), error, &responseSeries))
         return usageError(error);
     if (interruptSignal() != 0) return 128 + interruptSignal();
-    RunReport report = buildRunReport(sim, analysis, setup.geometry);
+    RunReport report = buildRunReport(sim, analysis, o.setup.geometry);
     out.write(report.json);
     if (csv.isOpen() && !writeTrajectoryCsv(sim, spinalSeries, responseSeries, csv, error)) {
         if (interruptSignal() != 0) return 128 + interruptSignal();
@@ -346,4 +339,51 @@ int main(int argc, char** argv) {
         return 3;
     }
     return 0;
+}
+
+Options options;
+SweepFigures figures;
+std::vector<SafeAltitude> safePoints;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options& o = options;
+    for (int i = 1; i < argc; ++i) {
+        const int status = takeOption(argc, argv, i, o);
+        if (status != kGoOn) return status;
+    }
+    if (!o.tracePath.empty()) {
+        if (o.setup.home || !o.setup.sets.empty() || o.geometryChosen || !o.csvPath.empty() || !o.outPath.empty() ||
+            !o.svgPath.empty() || !o.plotList.empty() || !o.sweeps.empty() || o.safeSearch)
+            return usageError("--dr-input judges a measured trace and takes no other option but --jobs");
+        return judgeTrace(o.tracePath);
+    }
+    const SweepAxis* family = nullptr;
+    const int refused = checkOptions(o, family, figures);
+    if (refused != kGoOn) return refused;
+    std::string error;
+    if (!loadRunModel(o.geometryChoice, o.setup.geometry, error)) return fileError(error);
+
+    // Every output is opened before anything runs: a path that cannot be
+    // written costs no computing.
+    OutputFile out;
+    if (!out.open(o.outPath, error)) return fileError(error);
+    const bool tty = errorStreamIsTerminal();
+    if (!o.sweeps.empty() && !o.safeSearch)
+        return runMany(
+            o, out,
+            [&](bool chart, SweepCount& count, std::string& e) {
+                return sweepCsv(o.setup, o.sweeps, o.workers, tty, emitTo(out), count, e, chart ? &figures : nullptr);
+            },
+            [&]() { return sweepFiguresSvg(o.sweeps, figures, conditions(o.setup)); });
+    if (o.safeSearch)
+        return runMany(
+            o, out,
+            [&](bool, SweepCount& count, std::string& e) {
+                return minSafeAltitudes(o.setup, o.safeAxis, family, o.workers, tty, emitTo(out), safePoints, count,
+                                        e);
+            },
+            [&]() { return safeAltitudeSvg(o.safeAxis, family, safePoints, conditions(o.setup)); });
+    return runSingle(o, out);
 }

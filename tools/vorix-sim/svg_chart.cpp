@@ -52,62 +52,95 @@ std::string parameterLabel(const std::string& name) {
     return name;
 }
 
-std::string safeAltitudeSvg(const SweepAxis& axis, const SweepAxis* family, const std::vector<SafeAltitude>& points,
-                            const std::string& subtitle) {
+namespace {
+
+// A chart's plotting area and the ranges it maps onto it.
+struct PlotArea {
+    double left, right, top, bottom;
+    double xMin, xMax, yLo, yHi;
+    double px(double x) const { return left + (x - xMin) / (xMax - xMin) * (right - left); }
+    double py(double y) const { return bottom - (y - yLo) / (yHi > yLo ? yHi - yLo : 1.0) * (bottom - top); }
+};
+
+std::string at(double v) { return fmt("%.1f", v); }
+
+// Grey grid lines with their tick labels, then the two black axes.
+std::string gridAndAxes(const PlotArea& a, double xStep, double yStep, int fontSize, double xLabelDrop) {
+    std::string svg;
+    for (double y = a.yLo; y <= a.yHi + yStep * 1e-6; y += yStep) {
+        svg += line(a.left, a.py(y), a.right, a.py(y), "stroke=\"#e4e4e4\"");
+        svg += text(a.left - 8, a.py(y) + 4, fmt("%g", std::fabs(y) < yStep * 1e-9 ? 0.0 : y), "end", fontSize);
+    }
+    const double xFirst = std::ceil(a.xMin / xStep - 1e-9) * xStep;
+    for (double x = xFirst; x <= a.xMax + xStep * 1e-6; x += xStep) {
+        svg += line(a.px(x), a.top, a.px(x), a.bottom, "stroke=\"#e4e4e4\"");
+        svg += text(a.px(x), a.bottom + xLabelDrop, fmt("%g", std::fabs(x) < xStep * 1e-9 ? 0.0 : x), "middle",
+                    fontSize);
+    }
+    svg += line(a.left, a.bottom, a.right, a.bottom, "stroke=\"black\"");
+    svg += line(a.left, a.top, a.left, a.bottom, "stroke=\"black\"");
+    return svg;
+}
+
+std::string dashAttribute(const char* dash) {
+    return *dash ? std::string(" stroke-dasharray=\"") + dash + "\"" : std::string();
+}
+
+// The legend's entries for the family's values: a short stroke and the value.
+std::string familyLegend(const SweepAxis& family, double& ly, bool byColour) {
+    std::string svg = text(kRight + 25, ly, parameterLabel(family.name), "start", 12, " font-weight=\"bold\"");
+    for (size_t c = 0; c < family.values.size() && c < kMaxChartCurves; ++c) {
+        ly += 20;
+        const std::string style = byColour ? std::string("stroke=\"") + kCurveColours[c] + "\" stroke-width=\"2\""
+                                           : "stroke=\"#333333\" stroke-width=\"1.5\"" + dashAttribute(kCurveDashes[c]);
+        svg += line(kRight + 25, ly - 4, kRight + 55, ly - 4, style);
+        svg += text(kRight + 62, ly, family.values[c], "start", 12);
+    }
+    return svg;
+}
+
+std::string modelFiguresNote(double ly) {
+    return text(kRight + 25, ly, "Model figures,", "start", 11, " fill=\"#444444\"") +
+           text(kRight + 25, ly + 14, "not a certification.", "start", 11, " fill=\"#444444\"");
+}
+
+double pointValue(const SafeAltitude& p) { return std::strtod(p.value.c_str(), nullptr); }
+int modeSlot(int mode) { return mode >= 1 && mode <= 5 ? mode : 0; }
+
+// What the points span, which modes they sensed, and whether any has no
+// safe altitude.
+struct SafeAltitudeSpan {
     double xMin = 0, xMax = 1, yMax = 10;
-    bool first = true;
     bool modes[6] = {false, false, false, false, false, false};
     bool anyMissing = false;
+};
+
+SafeAltitudeSpan safeAltitudeSpan(const std::vector<SafeAltitude>& points) {
+    SafeAltitudeSpan s;
+    bool first = true;
     for (const SafeAltitude& p : points) {
-        double x = std::strtod(p.value.c_str(), nullptr);
-        if (first || x < xMin) xMin = x;
-        if (first || x > xMax) xMax = x;
+        const double x = pointValue(p);
+        if (first || x < s.xMin) s.xMin = x;
+        if (first || x > s.xMax) s.xMax = x;
         first = false;
         if (p.found) {
-            if (p.altitudeM > yMax) yMax = p.altitudeM;
-            modes[p.mode >= 1 && p.mode <= 5 ? p.mode : 0] = true;
+            if (p.altitudeM > s.yMax) s.yMax = p.altitudeM;
+            s.modes[modeSlot(p.mode)] = true;
         } else {
-            anyMissing = true;
+            s.anyMissing = true;
         }
     }
-    if (!(xMax > xMin)) {
-        xMin -= 1;
-        xMax += 1;
+    if (!(s.xMax > s.xMin)) {
+        s.xMin -= 1;
+        s.xMax += 1;
     }
-    const double yStep = niceStep(yMax * 1.1);
-    yMax = std::ceil(yMax * 1.1 / yStep) * yStep;
-    const double xStep = niceStep(xMax - xMin);
-    auto px = [&](double x) { return kLeft + (x - xMin) / (xMax - xMin) * (kRight - kLeft); };
-    auto py = [&](double y) { return kBottom - y / yMax * (kBottom - kTop); };
+    return s;
+}
 
-    std::string svg = svgBegin(kWidth, kHeight,
-                               "Lowest ejection altitude with the main parachute fully open before touchdown", subtitle);
-
-    // Grid, ticks and tick labels.
-    for (double y = 0; y <= yMax + yStep * 1e-6; y += yStep) {
-        svg += line(kLeft, py(y), kRight, py(y), "stroke=\"#e4e4e4\"");
-        svg += text(kLeft - 8, py(y) + 4, fmt("%g", y), "end", 12);
-    }
-    const double xFirst = std::ceil(xMin / xStep - 1e-9) * xStep;
-    for (double x = xFirst; x <= xMax + xStep * 1e-6; x += xStep) {
-        svg += line(px(x), kTop, px(x), kBottom, "stroke=\"#e4e4e4\"");
-        svg += text(px(x), kBottom + 18, fmt("%g", std::fabs(x) < xStep * 1e-9 ? 0.0 : x), "middle", 12);
-    }
-    svg += line(kLeft, kBottom, kRight, kBottom, "stroke=\"black\"");
-    svg += line(kLeft, kTop, kLeft, kBottom, "stroke=\"black\"");
-    svg += text((kLeft + kRight) / 2, kBottom + 45, parameterLabel(axis.name), "middle", 14);
-    svg += text(22, (kTop + kBottom) / 2, "Minimum safe fighter altitude (m)", "middle", 14,
-                " transform=\"rotate(-90 22 " + fmt("%.1f", (kTop + kBottom) / 2) + ")\"");
-
-    // Above 8000 ft the sequencer chooses mode 4 whatever the speed.
-    if (kMode4FloorM < yMax) {
-        svg += line(kLeft, py(kMode4FloorM), kRight, py(kMode4FloorM),
-                    "stroke=\"#d62728\" stroke-dasharray=\"6 4\"");
-        svg += text(kRight - 4, py(kMode4FloorM) - 5, "8000 ft: mode 4 above", "end", 11, " fill=\"#d62728\"");
-    }
-
-    // A curve through the points found of each family value, then the
-    // points by mode.
+// A curve through the points found of each family value, then the points
+// coloured by mode, a grey triangle at the top where none was found.
+std::string safeAltitudeCurves(const PlotArea& a, const SweepAxis& axis, const std::vector<SafeAltitude>& points) {
+    std::string svg;
     const size_t perCurve = axis.values.empty() ? 1 : axis.values.size();
     const size_t curves = (points.size() + perCurve - 1) / perCurve;
     for (size_t c = 0; c < curves; ++c) {
@@ -115,60 +148,73 @@ std::string safeAltitudeSvg(const SweepAxis& axis, const SweepAxis* family, cons
         for (size_t k = c * perCurve; k < points.size() && k < (c + 1) * perCurve; ++k) {
             const SafeAltitude& p = points[k];
             if (!p.found) continue;
-            double x = std::strtod(p.value.c_str(), nullptr);
-            path += (path.empty() ? "" : " ") + fmt("%.1f", px(x)) + "," + fmt("%.1f", py(p.altitudeM));
+            path += (path.empty() ? "" : " ") + at(a.px(pointValue(p))) + "," + at(a.py(p.altitudeM));
         }
-        const char* dash = kCurveDashes[c % kMaxChartCurves];
         if (!path.empty())
             svg += "<polyline points=\"" + path + "\" fill=\"none\" stroke=\"#333333\" stroke-width=\"1.5\"" +
-                   (*dash ? std::string(" stroke-dasharray=\"") + dash + "\"" : std::string()) + "/>\n";
+                   dashAttribute(kCurveDashes[c % kMaxChartCurves]) + "/>\n";
     }
     for (const SafeAltitude& p : points) {
-        double x = std::strtod(p.value.c_str(), nullptr);
+        const double cx = a.px(pointValue(p));
         if (p.found) {
-            const char* colour = kModeColours[p.mode >= 1 && p.mode <= 5 ? p.mode : 0];
-            svg += "<circle cx=\"" + fmt("%.1f", px(x)) + "\" cy=\"" + fmt("%.1f", py(p.altitudeM)) +
-                   "\" r=\"5\" fill=\"" + colour + "\" stroke=\"black\" stroke-width=\"0.6\"/>\n";
+            svg += "<circle cx=\"" + at(cx) + "\" cy=\"" + at(a.py(p.altitudeM)) + "\" r=\"5\" fill=\"" +
+                   kModeColours[modeSlot(p.mode)] + "\" stroke=\"black\" stroke-width=\"0.6\"/>\n";
         } else {
-            const double cx = px(x), cy = kTop + 6;
-            svg += "<path d=\"M" + fmt("%.1f", cx - 5) + "," + fmt("%.1f", cy + 4) + " L" + fmt("%.1f", cx + 5) +
-                   "," + fmt("%.1f", cy + 4) + " L" + fmt("%.1f", cx) + "," + fmt("%.1f", cy - 5) +
-                   " Z\" fill=\"#777777\"/>\n";
+            const double cy = kTop + 6;
+            svg += "<path d=\"M" + at(cx - 5) + "," + at(cy + 4) + " L" + at(cx + 5) + "," + at(cy + 4) + " L" +
+                   at(cx) + "," + at(cy - 5) + " Z\" fill=\"#777777\"/>\n";
         }
     }
+    return svg;
+}
 
-    // Legend.
+std::string safeAltitudeLegend(const SafeAltitudeSpan& span, const SweepAxis* family) {
     double ly = kTop + 10;
-    svg += text(kRight + 25, ly, "Operating mode at", "start", 12, " font-weight=\"bold\"");
+    std::string svg = text(kRight + 25, ly, "Operating mode at", "start", 12, " font-weight=\"bold\"");
     ly += 15;
     svg += text(kRight + 25, ly, "that altitude", "start", 12, " font-weight=\"bold\"");
     for (int m = 1; m <= 5; ++m) {
-        if (!modes[m]) continue;
+        if (!span.modes[m]) continue;
         ly += 22;
-        svg += "<circle cx=\"" + fmt("%.1f", kRight + 32) + "\" cy=\"" + fmt("%.1f", ly - 4) + "\" r=\"5\" fill=\"" +
-               kModeColours[m] + "\" stroke=\"black\" stroke-width=\"0.6\"/>\n";
+        svg += "<circle cx=\"" + at(kRight + 32) + "\" cy=\"" + at(ly - 4) + "\" r=\"5\" fill=\"" + kModeColours[m] +
+               "\" stroke=\"black\" stroke-width=\"0.6\"/>\n";
         svg += text(kRight + 45, ly, "Mode " + std::to_string(m), "start", 12);
     }
-    if (anyMissing) {
+    if (span.anyMissing) {
         ly += 22;
         svg += text(kRight + 25, ly, "\xE2\x96\xB2 not safe below " + fmt("%.0f", kSafeAltitudeCeilingM) + " m",
                     "start", 11);
     }
     if (family) {
         ly += 30;
-        svg += text(kRight + 25, ly, parameterLabel(family->name), "start", 12, " font-weight=\"bold\"");
-        for (size_t c = 0; c < family->values.size() && c < kMaxChartCurves; ++c) {
-            ly += 20;
-            const char* dash = kCurveDashes[c];
-            svg += line(kRight + 25, ly - 4, kRight + 55, ly - 4,
-                        std::string("stroke=\"#333333\" stroke-width=\"1.5\"") +
-                            (*dash ? std::string(" stroke-dasharray=\"") + dash + "\"" : std::string()));
-            svg += text(kRight + 62, ly, family->values[c], "start", 12);
-        }
+        svg += familyLegend(*family, ly, false);
     }
-    ly += 34;
-    svg += text(kRight + 25, ly, "Model figures,", "start", 11, " fill=\"#444444\"");
-    svg += text(kRight + 25, ly + 14, "not a certification.", "start", 11, " fill=\"#444444\"");
+    return svg + modelFiguresNote(ly + 34);
+}
+
+}  // namespace
+
+std::string safeAltitudeSvg(const SweepAxis& axis, const SweepAxis* family, const std::vector<SafeAltitude>& points,
+                            const std::string& subtitle) {
+    const SafeAltitudeSpan span = safeAltitudeSpan(points);
+    const double yStep = niceStep(span.yMax * 1.1);
+    const PlotArea area{kLeft, kRight, kTop, kBottom, span.xMin, span.xMax,
+                        0.0, std::ceil(span.yMax * 1.1 / yStep) * yStep};
+
+    std::string svg = svgBegin(kWidth, kHeight,
+                               "Lowest ejection altitude with the main parachute fully open before touchdown", subtitle);
+    svg += gridAndAxes(area, niceStep(span.xMax - span.xMin), yStep, 12, 18);
+    svg += text((kLeft + kRight) / 2, kBottom + 45, parameterLabel(axis.name), "middle", 14);
+    svg += text(22, (kTop + kBottom) / 2, "Minimum safe fighter altitude (m)", "middle", 14,
+                " transform=\"rotate(-90 22 " + fmt("%.1f", (kTop + kBottom) / 2) + ")\"");
+    // Above 8000 ft the sequencer chooses mode 4 whatever the speed.
+    if (kMode4FloorM < area.yHi) {
+        svg += line(kLeft, area.py(kMode4FloorM), kRight, area.py(kMode4FloorM),
+                    "stroke=\"#d62728\" stroke-dasharray=\"6 4\"");
+        svg += text(kRight - 4, area.py(kMode4FloorM) - 5, "8000 ft: mode 4 above", "end", 11, " fill=\"#d62728\"");
+    }
+    svg += safeAltitudeCurves(area, axis, points);
+    svg += safeAltitudeLegend(span, family);
     svg += "</svg>\n";
     return svg;
 }
@@ -229,14 +275,103 @@ FigureStyle figureStyle(const std::string& name) {
 
 constexpr double kPanelHeight = 170, kPanelGap = 46, kPanelTop = 84;
 
+// The sweep's values along its first axis and the points' figures.
+struct FigureGrid {
+    const std::vector<double>& xs;
+    const SweepFigures& figures;
+    size_t inner;  // values of the family (1 without one)
+    double value(size_t point, size_t figure) const { return figures.values[point * figures.names.size() + figure]; }
+};
+
+// The panel's vertical range: its figure's finite values and its limits,
+// with room above.
+PlotArea panelArea(const FigureGrid& g, size_t f, const FigureStyle& style, double xMin, double xMax,
+                   double& yStep) {
+    const double top = kPanelTop + f * (kPanelHeight + kPanelGap), bottom = top + kPanelHeight;
+    double lo = 0.0, hi = 0.0;
+    for (size_t p = 0; p < g.xs.size() * g.inner; ++p) {
+        const double v = g.value(p, f);
+        if (!std::isfinite(v)) continue;
+        lo = v < lo ? v : lo;
+        hi = v > hi ? v : hi;
+    }
+    for (const auto& l : style.limits) {
+        lo = l.first < lo ? l.first : lo;
+        hi = l.first > hi ? l.first : hi;
+    }
+    yStep = niceStep((hi - lo) * 1.1 > 0.0 ? (hi - lo) * 1.1 : 1.0);
+    const double yLo = std::floor(lo / yStep) * yStep, yHi = std::ceil(hi * (hi > 0 ? 1.08 : 1.0) / yStep) * yStep;
+    return PlotArea{kLeft, kRight, top, bottom, xMin, xMax, yLo, yHi};
+}
+
+// One curve a family value; a point without the figure breaks it. The first
+// value's curve is drawn last and thinnest, so curves that coincide all stay
+// in sight, each a rim round the one before.
+std::string panelCurves(const FigureGrid& g, size_t f, const PlotArea& a) {
+    std::string svg;
+    for (size_t c = g.inner; c-- > 0;) {
+        const double radius = 2.5 + (double)c * 1.2, width = 1.6 + (double)c * 1.6;
+        const char* colour = kCurveColours[c % kMaxChartCurves];
+        std::string path, dots;
+        auto flush = [&]() {
+            if (path.find(' ') != std::string::npos)
+                svg += "<polyline points=\"" + path + "\" fill=\"none\" stroke=\"" + colour + "\" stroke-width=\"" +
+                       fmt("%.1f", width) + "\"/>\n";
+            path.clear();
+        };
+        for (size_t k = 0; k < g.xs.size(); ++k) {
+            const double v = g.value(k * g.inner + c, f);
+            if (!std::isfinite(v)) {
+                flush();
+                continue;
+            }
+            path += (path.empty() ? "" : " ") + at(a.px(g.xs[k])) + "," + at(a.py(v));
+            dots += "<circle cx=\"" + at(a.px(g.xs[k])) + "\" cy=\"" + at(a.py(v)) + "\" r=\"" + fmt("%.1f", radius) +
+                    "\" fill=\"" + colour + "\"/>\n";
+        }
+        flush();
+        svg += dots;
+    }
+    return svg;
+}
+
+// A figure's panel: its label, grid, limits dashed and labelled, curves.
+std::string figurePanel(const FigureGrid& g, size_t f, double xMin, double xMax) {
+    const FigureStyle style = figureStyle(g.figures.names[f]);
+    double yStep = 1.0;
+    const PlotArea a = panelArea(g, f, style, xMin, xMax, yStep);
+    std::string svg = text(kLeft, a.top - 8, style.label, "start", 13, " font-weight=\"bold\"");
+    svg += gridAndAxes(a, niceStep(xMax - xMin), yStep, 11, 15);
+    for (const auto& l : style.limits) {
+        svg += line(kLeft, a.py(l.first), kRight, a.py(l.first), "stroke=\"#d62728\" stroke-dasharray=\"6 4\"");
+        // A white halo keeps the label readable over a curve.
+        if (!l.second.empty())
+            svg += text(kRight - 4, a.py(l.first) - 4, l.second, "end", 10,
+                        " fill=\"#d62728\" stroke=\"white\" stroke-width=\"3\" paint-order=\"stroke\"");
+    }
+    return svg + panelCurves(g, f, a);
+}
+
+std::string figuresLegend(const SweepAxis* family) {
+    double ly = kPanelTop + 4;
+    std::string svg;
+    if (family) {
+        svg += familyLegend(*family, ly, true);
+        ly += 20;
+    }
+    ly += 14;
+    svg += line(kRight + 25, ly - 4, kRight + 55, ly - 4, "stroke=\"#d62728\" stroke-dasharray=\"6 4\"");
+    svg += text(kRight + 62, ly, "limits", "start", 11, " fill=\"#d62728\"");
+    return svg + modelFiguresNote(ly + 30);
+}
+
 }  // namespace
 
 std::string sweepFiguresSvg(const std::vector<SweepAxis>& axes, const SweepFigures& figures,
                             const std::string& subtitle) {
     const SweepAxis& xAxis = axes[0];
     const SweepAxis* family = axes.size() > 1 ? &axes[1] : nullptr;
-    const size_t inner = family ? family->values.size() : 1, names = figures.names.size();
-    const double height = kPanelTop + names * (kPanelHeight + kPanelGap) + 30;
+    const size_t names = figures.names.size();
     std::vector<double> xs;
     for (const std::string& v : xAxis.values) xs.push_back(std::strtod(v.c_str(), nullptr));
     double xMin = xs.empty() ? 0.0 : xs.front(), xMax = xs.empty() ? 1.0 : xs.back();
@@ -244,99 +379,16 @@ std::string sweepFiguresSvg(const std::vector<SweepAxis>& axes, const SweepFigur
         xMin -= 1;
         xMax += 1;
     }
-    const double xStep = niceStep(xMax - xMin);
-    auto px = [&](double x) { return kLeft + (x - xMin) / (xMax - xMin) * (kRight - kLeft); };
-    auto value = [&](size_t point, size_t figure) { return figures.values[point * names + figure]; };
+    const FigureGrid grid{xs, figures, family ? family->values.size() : 1};
 
     std::string against = parameterLabel(xAxis.name);
     if (!against.empty() && against[0] >= 'A' && against[0] <= 'Z') against[0] = (char)(against[0] - 'A' + 'a');
+    const double height = kPanelTop + names * (kPanelHeight + kPanelGap) + 30;
     std::string svg = svgBegin(kWidth, height, "Run figures against " + against, subtitle);
-    for (size_t f = 0; f < names; ++f) {
-        const FigureStyle style = figureStyle(figures.names[f]);
-        const double top = kPanelTop + f * (kPanelHeight + kPanelGap), bottom = top + kPanelHeight;
-        double lo = 0.0, hi = 0.0;
-        for (size_t p = 0; p < xs.size() * inner; ++p) {
-            const double v = value(p, f);
-            if (!std::isfinite(v)) continue;
-            lo = v < lo ? v : lo;
-            hi = v > hi ? v : hi;
-        }
-        for (const auto& l : style.limits) {
-            lo = l.first < lo ? l.first : lo;
-            hi = l.first > hi ? l.first : hi;
-        }
-        const double yStep = niceStep((hi - lo) * 1.1 > 0.0 ? (hi - lo) * 1.1 : 1.0);
-        const double yLo = std::floor(lo / yStep) * yStep, yHi = std::ceil(hi * (hi > 0 ? 1.08 : 1.0) / yStep) * yStep;
-        const double ySpan = yHi > yLo ? yHi - yLo : 1.0;
-        auto py = [&](double y) { return bottom - (y - yLo) / ySpan * (bottom - top); };
-
-        svg += text(kLeft, top - 8, style.label, "start", 13, " font-weight=\"bold\"");
-        for (double y = yLo; y <= yHi + yStep * 1e-6; y += yStep) {
-            svg += line(kLeft, py(y), kRight, py(y), "stroke=\"#e4e4e4\"");
-            svg += text(kLeft - 8, py(y) + 4, fmt("%g", std::fabs(y) < yStep * 1e-9 ? 0.0 : y), "end", 11);
-        }
-        const double xFirst = std::ceil(xMin / xStep - 1e-9) * xStep;
-        for (double x = xFirst; x <= xMax + xStep * 1e-6; x += xStep) {
-            svg += line(px(x), top, px(x), bottom, "stroke=\"#e4e4e4\"");
-            svg += text(px(x), bottom + 15, fmt("%g", std::fabs(x) < xStep * 1e-9 ? 0.0 : x), "middle", 11);
-        }
-        svg += line(kLeft, bottom, kRight, bottom, "stroke=\"black\"");
-        svg += line(kLeft, top, kLeft, bottom, "stroke=\"black\"");
-        for (const auto& l : style.limits) {
-            svg += line(kLeft, py(l.first), kRight, py(l.first), "stroke=\"#d62728\" stroke-dasharray=\"6 4\"");
-            // A white halo keeps the label readable over a curve.
-            if (!l.second.empty())
-                svg += text(kRight - 4, py(l.first) - 4, l.second, "end", 10,
-                            " fill=\"#d62728\" stroke=\"white\" stroke-width=\"3\" paint-order=\"stroke\"");
-        }
-        // One curve a family value; a point without the figure breaks it.
-        // The first value's curve is drawn last and thinnest, so curves that
-        // coincide all stay in sight, each a rim round the one before.
-        for (size_t c = inner; c-- > 0;) {
-            const double radius = 2.5 + (double)c * 1.2, width = 1.6 + (double)c * 1.6;
-            const char* colour = kCurveColours[c % kMaxChartCurves];
-            std::string path, dots;
-            auto flush = [&]() {
-                if (path.find(' ') != std::string::npos)
-                    svg += "<polyline points=\"" + path + "\" fill=\"none\" stroke=\"" + colour +
-                           "\" stroke-width=\"" + fmt("%.1f", width) + "\"/>\n";
-                path.clear();
-            };
-            for (size_t k = 0; k < xs.size(); ++k) {
-                const double v = value(k * inner + c, f);
-                if (!std::isfinite(v)) {
-                    flush();
-                    continue;
-                }
-                const std::string at = fmt("%.1f", px(xs[k])) + "," + fmt("%.1f", py(v));
-                path += (path.empty() ? "" : " ") + at;
-                dots += "<circle cx=\"" + fmt("%.1f", px(xs[k])) + "\" cy=\"" + fmt("%.1f", py(v)) + "\" r=\"" +
-                        fmt("%.1f", radius) + "\" fill=\"" + colour + "\"/>\n";
-            }
-            flush();
-            svg += dots;
-        }
-    }
+    for (size_t f = 0; f < names; ++f) svg += figurePanel(grid, f, xMin, xMax);
     const double lastBottom = kPanelTop + (names ? names - 1 : 0) * (kPanelHeight + kPanelGap) + kPanelHeight;
     svg += text((kLeft + kRight) / 2, lastBottom + 36, parameterLabel(xAxis.name), "middle", 14);
-
-    double ly = kPanelTop + 4;
-    if (family) {
-        svg += text(kRight + 25, ly, parameterLabel(family->name), "start", 12, " font-weight=\"bold\"");
-        for (size_t c = 0; c < family->values.size() && c < kMaxChartCurves; ++c) {
-            ly += 20;
-            svg += line(kRight + 25, ly - 4, kRight + 55, ly - 4,
-                        std::string("stroke=\"") + kCurveColours[c] + "\" stroke-width=\"2\"");
-            svg += text(kRight + 62, ly, family->values[c], "start", 12);
-        }
-        ly += 20;
-    }
-    ly += 14;
-    svg += line(kRight + 25, ly - 4, kRight + 55, ly - 4, "stroke=\"#d62728\" stroke-dasharray=\"6 4\"");
-    svg += text(kRight + 62, ly, "limits", "start", 11, " fill=\"#d62728\"");
-    ly += 30;
-    svg += text(kRight + 25, ly, "Model figures,", "start", 11, " fill=\"#444444\"");
-    svg += text(kRight + 25, ly + 14, "not a certification.", "start", 11, " fill=\"#444444\"");
+    svg += figuresLegend(family);
     svg += "</svg>\n";
     return svg;
 }
