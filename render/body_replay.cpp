@@ -22,6 +22,17 @@ void playFrameAt(Simulation& sim, BodyScene& scene, int32_t ms) {
     planBodyFrame(sim, scene);
 }
 
+// Posing the parts and building the parachutes is most of a frame's cost,
+// and only the crew's pose in the frame before a part snapshot outlasts its
+// frame: the snapshot keeps it. Every other frame keeps only its memory.
+bool nextFrameTakesSnapshot(const Simulation& sim, const BodyState& state, int32_t nextMs) {
+    PlaybackClocks next;
+    setPlaybackClocksTo(next, nextMs, sim.params, sim.times);
+    const BodyPhase phase = bodyPhaseAt(next.seatTime, runPhaseTimes(sim));
+    return (phase.afterCatapultSnapshot && !state.catapultSnapshotTaken) ||
+           (phase.afterMainFireSnapshot && !state.mainFireSnapshotTaken);
+}
+
 }  // namespace
 
 long replayBodyPass(Simulation& sim, BodyScene& scene, int32_t fromMs, int32_t toMs) {
@@ -38,7 +49,12 @@ long replayBodyPass(Simulation& sim, BodyScene& scene, int32_t fromMs, int32_t t
         ms = fromMs + kReplayFrameMs;
     }
     long frames = 0;
-    for (; ms < toMs; ms += kReplayFrameMs, ++frames) playFrameAt(sim, scene, ms);
+    for (; ms < toMs; ms += kReplayFrameMs, ++frames) {
+        const int32_t next = ms + kReplayFrameMs < toMs ? ms + kReplayFrameMs : toMs;
+        scene.posed = nextFrameTakesSnapshot(sim, scene.state, next);
+        playFrameAt(sim, scene, ms);
+    }
+    scene.posed = true;
     playFrameAt(sim, scene, toMs);
     sim.clocks = kept;
     return frames + 1;

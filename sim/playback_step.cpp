@@ -33,8 +33,8 @@ int32_t storedRunEndMs(const Simulation& sim) {
     const double leadMs = ((double)sim.params.countdownS + sim.params.canopyDelayS) * 1000.0;
     const int32_t last = sim.trajectory ? sim.trajectory->lastIndex : 0;
     // Some readers look one sample ahead of the seat index: the index stops
-    // one short of the last sample.
-    const double end = std::floor(leadMs) + (last > 1 ? last - 1 : 0);
+    // one short of the last sample (rounding the lead up keeps it there).
+    const double end = std::ceil(leadMs) + (last > 1 ? last - 1 : 0);
     if (!(end > 0.0)) return 0;
     if (end >= 2147483647.0) return 2147483647;
     return (int32_t)end;
