@@ -16,13 +16,14 @@ MovedClock watchPlaybackClock(PlaybackWatch& w, const PlaybackClocks& c) {
     }
     if (w.seen && w.runStartMs == c.startTimeMs) {
         m.back = c.elapsedMs < w.lastElapsedMs;
-        m.moved = m.back || (c.paused && c.elapsedMs != w.lastElapsedMs);
+        m.moved = m.back || (c.paused && w.lastPaused && c.elapsedMs != w.lastElapsedMs);
         m.fromMs = w.lastElapsedMs;
         m.toMs = c.elapsedMs;
     }
     w.seen = true;
     w.runStartMs = c.startTimeMs;
     w.lastElapsedMs = c.elapsedMs;
+    w.lastPaused = c.paused != 0;
     return m;
 }
 

@@ -13,6 +13,7 @@ struct PlaybackWatch {
     bool seen = false;
     uint32_t runStartMs = 0;
     int32_t lastElapsedMs = 0;
+    bool lastPaused = false;
 };
 extern PlaybackWatch playbackWatch;
 
@@ -24,7 +25,8 @@ struct MovedClock {
 };
 
 // The clock against the last frame's: moved when it went back, or changed
-// while paused. Playing on, a new run or no run at all is no move.
+// between two paused frames. The frame that pauses (its clock ran up to the
+// key), playing on, a new run or no run at all is no move.
 MovedClock watchPlaybackClock(PlaybackWatch& w, const PlaybackClocks& clocks);
 
 // The bodies replayed to the moved clock, then the gauges for them.

@@ -22,12 +22,14 @@ TEST(PlaybackWatch, OnlyAHandMovedClockCounts) {
     PlaybackWatch w;
     EXPECT_FALSE(watchPlaybackClock(w, at(0, false)).moved);
     EXPECT_FALSE(watchPlaybackClock(w, at(40, false)).moved);
-    EXPECT_FALSE(watchPlaybackClock(w, at(40, true)).moved);  // P
-    EXPECT_FALSE(watchPlaybackClock(w, at(40, true)).moved);
+    // P: the clock ran on up to the key; that frame plays its moments as
+    // any other.
+    EXPECT_FALSE(watchPlaybackClock(w, at(45, true)).moved);
+    EXPECT_FALSE(watchPlaybackClock(w, at(45, true)).moved);
 
     MovedClock ahead = watchPlaybackClock(w, at(140, true));
     EXPECT_TRUE(ahead.moved && !ahead.back);
-    EXPECT_EQ(ahead.fromMs, 40);
+    EXPECT_EQ(ahead.fromMs, 45);
     EXPECT_EQ(ahead.toMs, 140);
     MovedClock back = watchPlaybackClock(w, at(130, true));
     EXPECT_TRUE(back.moved && back.back);
