@@ -74,8 +74,8 @@ protected:
         if (stat(path.c_str(), &st) != 0) GTEST_SKIP() << "no generated model at " << path;
         setDefaults(*sim);
         resetToZeroZero(*sim, 0);
-        sim->params.initialTasKt = 420.0f;
-        sim->fighterPosition.altitude = 1500.0;
+        sim->params.initialTasKt = airspeedKt;
+        sim->fighterPosition.altitude = altitudeM;
         const FighterAttitude& a = sim->attitude;
         ASSERT_TRUE(loadFighterModel(path.c_str(), model, a.pitchDeg, a.rollDeg, a.headingDeg,
                                      sim->params.seatBackAngleDeg, (float)sim->constants.rocketCantDeg, axes,
@@ -86,8 +86,11 @@ protected:
         refreshSeatStartOffset(model, sim->attitude.pitchDeg, sim->attitude.rollDeg, sim->attitude.headingDeg,
                                sim->geometry);
         startEjection(*sim, false, 0, 25);
-        ASSERT_EQ(sim->times.seqMode, 2);
+        ASSERT_EQ(sim->times.seqMode, mode);
     }
+    float airspeedKt = 420.0f;
+    double altitudeM = 1500.0;
+    int mode = 2;
 
     BodyScene scene() { return BodyScene{model, snapshot, axes, state, attitude, drogue, mainChute, counter, true}; }
 
@@ -122,6 +125,18 @@ protected:
         k.latched = attitude.latchedDeviation;
         k.packDistance = state.packDistanceM;
         return k;
+    }
+};
+
+// The zero-zero run: mode 1, where the rocket pitches the crew and the
+// snapshot after its burn keeps that pitch.
+class ZeroZeroReplay : public BodyReplay {
+protected:
+    void SetUp() override {
+        airspeedKt = 0.0f;
+        altitudeM = 0.0;
+        mode = 1;
+        BodyReplay::SetUp();
     }
 };
 
@@ -175,4 +190,14 @@ TEST_F(BodyReplay, TheLiveDescentStartsAgainFromTheWindow) {
     for (int k = 0; k < 3; ++k) EXPECT_EQ(sim->descent.p[k], played.p[k]);
     // The clocks are the caller's afterwards.
     EXPECT_EQ(sim->clocks.elapsedMs, end);
+}
+
+TEST_F(ZeroZeroReplay, BackTheBodiesAreThoseOfPlayingThere) {
+    const int32_t t = 1600;  // after the rocket's burn, under the main parachute
+    playTo(0, t);
+    const Kept played = kept();
+    EXPECT_TRUE(played.catapultSnapshot);
+    playTo(t + kReplayFrameMs, 4000);
+    replay(4000, t);
+    expectSame(played, kept());
 }
