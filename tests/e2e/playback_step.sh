@@ -25,10 +25,10 @@ last_report() { grep '^vorix: paused at' "$WORK/app.out" | tail -n1; }
 # settle: waits until the reports stop changing (the keys have all been
 # handled and drawn); sets R to the last one.
 settle() {
-    local a b
+    local a b c
     for _ in $(seq 40); do
-        a=$(last_report); sleep 0.6; b=$(last_report)
-        [ -n "$b" ] && [ "$a" = "$b" ] && { R=$b; return 0; }
+        a=$(last_report); sleep 0.4; b=$(last_report); sleep 0.4; c=$(last_report)
+        [ -n "$c" ] && [ "$a" = "$b" ] && [ "$b" = "$c" ] && { R=$c; return 0; }
     done
     fail "the paused clock's reports did not settle"
 }
