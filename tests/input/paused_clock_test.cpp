@@ -20,6 +20,10 @@ protected:
         overlay.choice = OverlayChoice{true, false, true, false};
         end = storedRunEndMs(simulation);
     }
+    void TearDown() override {
+        overlay.choice = OverlayChoice{};
+        simulation.trajectory->lastIndex = 0;
+    }
     int32_t shown() {
         updatePlaybackClocks(simulation.clocks, 90000, P, simulation.times);
         return simulation.clocks.elapsedMs;
