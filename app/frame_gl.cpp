@@ -4,6 +4,7 @@
 
 #include "app/frame.h"
 #include "app/mouse_poll.h"
+#include "app/playback_follow.h"
 #include "app/run_sound_frame.h"
 #include "app/window.h"
 #include "camera/camera_state.h"
@@ -88,6 +89,10 @@ void renderFrame() {
     // 2. Playback clocks to the frame's time, the frame rate from them, and
     //    the live descent once the computed window of the run is over.
     advancePlayback(f.clock, simulation);
+    //    A paused run's clock moved by hand: the bodies' memory and the
+    //    gauges as playing up to the new moment leaves them.
+    const MovedClock moved = watchPlaybackClock(playbackWatch, simulation.clocks);
+    followMovedClock(moved);
     // 3. The free camera's look target, then the view of the camera mode
     //    (the eye recorded, the wind asked for); the clouds' drift clock.
     computeLookTarget(camera);
@@ -102,7 +107,7 @@ void renderFrame() {
     updateOverlay(overlay, f.pointer, f.clock.nowMs);
     // 6. Sounds: every one asked for since the last frame, then the run's own
     //    for what this frame shows.
-    startFrameSounds(soundRequests, runSoundFrame(simulation, bodyState, camera.eyePosition));
+    startFrameSounds(soundRequests, runSoundFrame(simulation, bodyState, camera.eyePosition, moved));
 
     // ---- Drawing steps: they only read.
     drawFrame(f);

@@ -8,6 +8,7 @@
 #include "app/credits.h"
 #include "app/frame.h"
 #include "app/mouse_poll.h"
+#include "app/paused_report.h"
 #include "app/window.h"
 #include "app/window_proc.h"
 #include "menu/font_text.h"
@@ -21,6 +22,7 @@ int mainLoop() {
     WindowMessage msg;
     int exitCode = 0;
     bool reportFirstFrame = std::getenv("VORIX_REPORT_FIRST_FRAME") != nullptr;
+    setUpPausedReport(pausedReport);
     for (;;) {
         if (platPeekMessage(&msg)) {
             if (msg.message == WM_QUIT) {
@@ -30,6 +32,7 @@ int mainLoop() {
             windowProc(msg);
         } else {
             renderFrame();
+            reportPausedClock(pausedReport);
             if (reportFirstFrame) {
                 reportFirstFrame = false;
                 // For the start-up benchmark: wall-clock time of the first frame shown.

@@ -6,5 +6,6 @@
 
 struct Simulation;
 struct BodyState;
+struct MovedClock;
 
-RunSoundFrame runSoundFrame(const Simulation& sim, const BodyState& body, const Vec3& eye);
+RunSoundFrame runSoundFrame(const Simulation& sim, const BodyState& body, const Vec3& eye, const MovedClock& moved);

@@ -13,6 +13,7 @@ struct InputState {
     float cursorXf = 0.0f, cursorYf = 0.0f;
     bool leftDragging = false;           // left button held outside dialogs
     bool rightDragging = false;          // right button held with no run: fighter drag
+    bool timelineDragging = false;       // left button held on a paused run's timeline
     int leftPrevX = 0, leftPrevY = 0;    // last left press, then every move while dragging
     int rightPrevX = 0, rightPrevY = 0;  // the same for the right button
     // Cursor at the left press in each orbit mode, for the drag zoom without

@@ -17,6 +17,7 @@
 #include "render/scene_switches.h"
 #include "sim/playback.h"
 #include "sim/playback_clocks.h"
+#include "sim/playback_step.h"
 #include "sim/simulation.h"
 #include "sim/units.h"
 
@@ -118,6 +119,11 @@ void chooseCamera(KeyContext& k, int mode) {
 void turnFighter(KeyContext& k, float& angle, float delta) {
     angle += delta;
     k.out.attitudeChanged = true;
+}
+
+// Only a paused run's clock moves; playing, the keys do nothing.
+void stepClock(KeyContext& k, int32_t deltaMs) {
+    stepPausedClock(k.r.sim.clocks, deltaMs, storedRunEndMs(k.r.sim));
 }
 
 void turnSeatBack(KeyContext& k, float delta) {
@@ -310,6 +316,12 @@ void eject(KeyContext& k) {
 }
 
 void pause(KeyContext& k) { togglePause(k.r.sim.clocks, k.nowMs, params(k).playSpeedDivisor); }
+void stepClockBackFine(KeyContext& k) { stepClock(k, -1); }
+void stepClockBack(KeyContext& k) { stepClock(k, -10); }
+void stepClockBackCoarse(KeyContext& k) { stepClock(k, -100); }
+void stepClockAheadFine(KeyContext& k) { stepClock(k, 1); }
+void stepClockAhead(KeyContext& k) { stepClock(k, 10); }
+void stepClockAheadCoarse(KeyContext& k) { stepClock(k, 100); }
 void reload(KeyContext& k) { k.out.effects |= kEffectReload; }
 void slowerPlay(KeyContext& k) { params(k).playSpeedDivisor += 1.0f; }
 

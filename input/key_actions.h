@@ -87,6 +87,13 @@ void fighterRollMinus(KeyContext& k);
 // The run and the scene.
 void eject(KeyContext& k);
 void pause(KeyContext& k);
+// A paused run's clock back or ahead by 1, 10 or 100 ms.
+void stepClockBackFine(KeyContext& k);
+void stepClockBack(KeyContext& k);
+void stepClockBackCoarse(KeyContext& k);
+void stepClockAheadFine(KeyContext& k);
+void stepClockAhead(KeyContext& k);
+void stepClockAheadCoarse(KeyContext& k);
 void reload(KeyContext& k);
 void slowerPlay(KeyContext& k);
 void fasterPlay(KeyContext& k);

@@ -42,6 +42,12 @@ const KeyBinding kKeyBindings[] = {
     {'N', kAnyModifiers, kAnyTime, seatMassDown},
     {'E', kAnyModifiers, kAnyTime, eject},  // with the menu closed
     {'P', kAnyModifiers, kAnyTime, pause},
+    {'Q', kNeedsCtrl, kAnyTime, stepClockBackFine},  // Q and W act while a run is paused
+    {'Q', kNeedsShift, kAnyTime, stepClockBackCoarse},
+    {'Q', kAnyModifiers, kAnyTime, stepClockBack},
+    {'W', kNeedsCtrl, kAnyTime, stepClockAheadFine},
+    {'W', kNeedsShift, kAnyTime, stepClockAheadCoarse},
+    {'W', kAnyModifiers, kAnyTime, stepClockAhead},
     {'R', kAnyModifiers, kNoRun, reload},
     {'U', kAnyModifiers, kAnyTime, highAltitude},
     {VK_OEM_PLUS, kAnyModifiers, kNoRun, climb},

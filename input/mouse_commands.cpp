@@ -12,8 +12,10 @@
 #include "menu/menu.h"
 #include "menu/menu_control.h"
 #include "overlay/overlay_state.h"
+#include "overlay/timeline_layout.h"
 #include "render/fighter_pose.h"
 #include "sim/playback.h"
+#include "sim/playback_step.h"
 #include "sim/simulation.h"
 #include "sound/sound_requests.h"
 
@@ -72,12 +74,30 @@ void zoomOrbitByDrag(InputRecords& r, int y) {
     else updateOrbitPilot(c, geometryOnly, scene);
 }
 
+// The timeline is on the screen (a paused run, the HUD's top band shown) and
+// the pointer is on it.
+bool onShownTimeline(const InputRecords& r) {
+    const OverlayChoice& shown = r.overlay.choice;
+    return pausedRunClock(r.sim.clocks) && shown.instruments && shown.hudText &&
+           onTimeline(r.input.cursorX, r.input.cursorY);
+}
+
+void clockToPointer(InputRecords& r) {
+    const int32_t end = storedRunEndMs(r.sim);
+    setPausedClock(r.sim.clocks, timelineMsAt(r.input.cursorX, end), end);
+}
+
 }  // namespace
 
 unsigned handleMouseMove(int x, int y, InputRecords& r) {
     InputState& in = r.input;
     setCursor(in, x, y);
     if (r.menu.menuOpen) return 0;
+    // The timeline holds the drag: it moves the clock, not the camera.
+    if (in.timelineDragging) {
+        clockToPointer(r);
+        return 0;
+    }
     unsigned effects = 0;
     x = in.cursorX;
     y = in.cursorY;
@@ -94,6 +114,13 @@ unsigned leftPressed(uint32_t nowMs, InputRecords& r) {
     InputState& in = r.input;
     if (sceneNameBoxOpen()) return 0;
     if (!r.menu.menuOpen && menuClosedMouseDownAt(in.cursorX, in.cursorY, nowMs)) return 0;
+    // A press on the timeline is no click: it neither counts toward a double
+    // click nor starts a camera drag.
+    if (!r.menu.menuOpen && onShownTimeline(r)) {
+        in.timelineDragging = true;
+        clockToPointer(r);
+        return 0;
+    }
     in.lastLeftPressTime = nowMs;
     in.leftClickCount += 1;
     in.leftDragging = true;
@@ -115,6 +142,10 @@ unsigned leftReleased(uint32_t nowMs, InputRecords& r) {
     InputState& in = r.input;
     // The scene-name box takes the release for its own buttons.
     if (sceneNameBoxOpen()) return takeMenuEffects(menuMouseUpAt(in.cursorX, in.cursorY, nowMs), r);
+    if (in.timelineDragging) {
+        in.timelineDragging = false;
+        return 0;
+    }
     if (!r.menu.menuOpen && cameraSpinnerMouseUpAt(in.cursorX, in.cursorY, nowMs)) {
         requestSound(SoundCue::click);
         in.leftDragging = false;
@@ -155,7 +186,8 @@ void rightReleased(InputRecords& r) { r.input.rightDragging = false; }
 
 void driftCameraWithMouse(InputRecords& r) {
     const MouseDevice& mouse = r.mouse;
-    if (!mouse.moved || r.menu.menuOpen) return;
+    // The menu and the timeline hold the mouse while they have it.
+    if (!mouse.moved || r.menu.menuOpen || r.input.timelineDragging) return;
     CameraState& c = r.camera;
     if (c.cameraMode == kCameraOrbitPilot || c.cameraMode == kCameraOrbitFighter) {
         CameraScene scene = cameraSceneFor(r.sim, r.bodies, r.model);

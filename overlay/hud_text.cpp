@@ -86,6 +86,7 @@ const char* cameraModeName(int mode, bool watchFollow) {
 
 void buildHudFrame(const HudInputs& in, AtmosphereReadout& readout, HudFrame& f) {
     f.count = 0;
+    f.clockItem = -1;
     f.gaugeValuesSet = false;
     if (!in.sim) return;
     const Simulation& sim = *in.sim;
@@ -135,6 +136,7 @@ void buildHudFrame(const HudInputs& in, AtmosphereReadout& readout, HudFrame& f)
     const float minutes = hudFloat(clock.minutes), seconds = hudFloat(clock.seconds);
     addText(f, black, 270, 525, 1, 2.0f, 2.0f, "%2.0f:%3.2f", minutes, seconds);
     addText(f, kGreen, 271, 524, 1, 2.0f, 2.0f, "%2.0f:%3.2f", minutes, seconds);
+    f.clockItem = f.count - 1;
     if (running) addText(f, kGreen, cursorX, 600 - cursorY - 5, 0, 0.8f, 0.9f, "%2.0f:%3.2f", minutes, seconds);
 
     addText(f, kGreen, 10, 44, 1, 0.8f, 0.7f, "CG_off = %2.2f  ", P.cgOffsetZ);

@@ -30,6 +30,7 @@ struct HudItem {
 struct HudFrame {
     HudItem items[kHudItemCount];
     int count = 0;
+    int clockItem = -1;  // the big clock's green figure
     // Handed to the gauges while the pilot is in flight during a run.
     bool gaugeValuesSet = false;
     float pilotLoadG = 0.0f;

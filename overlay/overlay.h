@@ -8,12 +8,16 @@ struct FrameClock;
 struct HudFrame;
 struct OverlayInputs;
 struct OverlayState;
+struct TimelineFrame;
 
 // Once a frame, after the scene bodies, for the frame's clock.
 void drawOverlay(const OverlayState& o, const OverlayInputs& in, const FrameClock& frame);
 
 // The HUD lines laid out in frame.
 void drawHudText(const HudFrame& frame);
+
+// The paused run's timeline in the top band, when shown.
+void drawTimeline(const TimelineFrame& frame);
 
 // The pointer of size d at the cursor, with the drag hints while the menu is
 // closed; in screen-space mode.

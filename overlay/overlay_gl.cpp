@@ -13,6 +13,7 @@
 #include "overlay/overlay_layout.h"
 #include "overlay/overlay_state.h"
 #include "overlay/overlay_update.h"
+#include "overlay/timeline_layout.h"
 #include "render/body_state.h"
 #include "sim/frame_clock.h"
 #include "sim/simulation.h"
@@ -76,6 +77,7 @@ void drawOverlay(const OverlayState& o, const OverlayInputs& in, const FrameCloc
         enterScreenSpace();
         if (o.choice.hudText) {
             drawHudText(hudFrame);
+            drawTimeline(timelineFrame);
             drawAltimeter(hudFloat(bodyState.pilotHeightM * kFtPerMOverlay));
             drawSpeedGauge((float)truncToInt(o.shownSpeedKt));
             drawGMeter(bodyState.landed ? 0.0f : o.pilotLoadG, o.maxLoadG, 685, 191);

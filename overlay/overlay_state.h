@@ -35,6 +35,12 @@ void overlayAfterKey(OverlayState& o, const Simulation& sim);
 // goes back to -1 when the run is stopped.
 void trackRunForMaxLoad(OverlayState& o, bool playing, uint32_t runStartMs);
 
+// The clock of a paused run was moved by hand: the maximum pointer as playing
+// the run to this moment leaves it (the largest load of every stored
+// millisecond the seat has flown, up to the landing when the pilot is down),
+// and no load on the needle while the seat has not moved.
+void gaugesForMovedClock(OverlayState& o, const Simulation& sim, bool landed, double landedSeatTimeS);
+
 // The shown speed while the seat has not started to move: the fighter's speed
 // in knots. During a run it is the run's fighter velocity (falling at 9.8 m/s^2
 // for flightTimeS with "Apply G on Fighter"); with no run playing it is the

@@ -8,6 +8,7 @@
 #include "overlay/gauge_geometry.h"
 #include "overlay/hud_text.h"
 #include "overlay/overlay_state.h"
+#include "overlay/timeline_layout.h"
 #include "render/body_state.h"
 #include "sim/atmosphere.h"
 #include "sim/simulation.h"
@@ -46,6 +47,7 @@ void updateOverlay(OverlayState& o, const OverlayInputs& in, uint32_t nowMs) {
     const PlaybackClocks& clocks = simulation.clocks;
     trackRunForMaxLoad(o, clocks.playing != 0, clocks.startTimeMs);
     o.choice = chooseOverlay(menu.menuOpen, nowMs, menu.menuEventTime, in.textVisible);
+    layoutTimeline(simulation, o.choice.instruments && o.choice.hudText, timelineFrame);
     if (o.choice.instruments) {
         if (o.choice.hudText) updateInstruments(o, in);
         cameraSpinnerTick(nowMs);

@@ -76,7 +76,7 @@ SeatAxes alignBodyToVelocity(PolyModel& m, const PartSnapshot& snapshot, int par
                              const SeatAxes& seatAxes, const AttitudeInputs& in,
                              BodyAttitudeState& state) {
     PartTurner body{m, 0, -1, Vec3()};
-    bool havePart = partSlotRange(m, part, &body.first, &body.last);
+    bool havePart = in.moveVertices && partSlotRange(m, part, &body.first, &body.last);
     Vec3 pivot = (pivotPart >= 1 && pivotPart <= m.partCount) ? m.parts[pivotPart].partPivot : Vec3();
     body.centre = pivot + in.seatStartOffset;
 

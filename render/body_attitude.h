@@ -38,6 +38,9 @@ struct AttitudeInputs {
     float mainFireSpeedMs = 0.0f;  // |velocity| at tMainFire
     float totalMassKg = 1.0f;
     Vec3 seatStartOffset;          // added to the pivot for every rotation centre
+    // false: only the axes are turned, the part's vertices are left as they
+    // are (a frame played again whose picture nobody sees).
+    bool moveVertices = true;
 };
 
 // angleOf(u, v) with a component of exactly 0 taken as a hair above 0, so a

@@ -101,6 +101,7 @@ void poseRocketPitched(const Simulation& sim, BodyScene& s, float pitchDeg) {
     const EjectionAttitude& e = sim.ejection;
     const int parts[3] = {kPartPilot, kPartSecondPilot, kPartSeat};
     for (int part : parts) {
+        if (!s.posed) break;
         posePartStage(s.model, part, part, pitchDeg, 0.0f, 0.0f, 0.0f);
         posePartFinal(s.model, part, kPartFighter, e.pitchDeg, e.rollDeg, e.headingDeg);
     }
@@ -157,6 +158,7 @@ void planMain(const Simulation& sim, double t, bool steady, const Vec3& packageA
         st.chuteSoundPlayed = true;
         f.chuteOpeningNow = true;
     }
+    if (!s.posed) return;
 
     Vec3 direction;
     float line;
@@ -249,7 +251,7 @@ void planFighter(const Simulation& sim, const FramePlaces& w, BodyScene& s, Body
         f.fighter = PlacedPart{true, w.fighter};
         f.fighterShadow = PlacedPart{true, w.fighter};
     }
-    planCanopy(sim, st.crashed ? st.fighterAtCrash : w.fighter, s, f);
+    if (s.posed) planCanopy(sim, st.crashed ? st.fighterAtCrash : w.fighter, s, f);
 }
 
 // The model's parts as the catapult stroke and the main parachute's fire
@@ -292,6 +294,7 @@ void poseSeatAndPilot(const Simulation& sim, const BodyPhase& phase, const Frame
     in.mainFireSpeedMs = trajectoryVelocity(tr, msIndex(T.tMainFire)).length();
     in.totalMassKg = sim.params.totalMassKg;
     in.seatStartOffset = w.offset;
+    in.moveVertices = s.posed;
     alignBodyToVelocity(s.model, s.snapshot, kPartPilot, kPartPilot, s.seatAxes, in, s.attitude);
     if (phase.seatDrawn) alignBodyToVelocity(s.model, s.snapshot, kPartSeat, kPartSeat, s.seatAxes, in, s.attitude);
 }
@@ -335,7 +338,7 @@ Vec3 planPack(const Simulation& sim, const BodyPhase& phase, const FramePlaces& 
         float d = (packAt - w.package).length();
         if (d > st.packDistanceM) st.packDistanceM = d;
     }
-    if (phase.pack) {
+    if (phase.pack && s.posed) {
         const EjectionAttitude& e = sim.ejection;
         posePartStage(s.model, kPartPack, kPartPilot, rocketPitchDeg(sim.params.rocketBurnTimeS, sim.params), 0.0f,
                       0.0f, 0.0f);
@@ -346,6 +349,8 @@ Vec3 planPack(const Simulation& sim, const BodyPhase& phase, const FramePlaces& 
 }
 
 }  // namespace
+
+PhaseTimes runPhaseTimes(const Simulation& sim) { return phaseTimesOf(sim); }
 
 BodyFrame planBodyFrame(const Simulation& sim, BodyScene& s) {
     BodyFrame f;
@@ -371,8 +376,8 @@ BodyFrame planBodyFrame(const Simulation& sim, BodyScene& s) {
     takeSnapshots(sim, phase, s);
     poseSeatAndPilot(sim, phase, w, s, f);
     placeSeatAndPilot(sim, phase, w, s, f);
-    if (phase.plume) planPlume(sim, w.package, s, f);
-    if (phase.drogue) planDrogue(sim, w.t, w.start, w.package, s, f);
+    if (phase.plume && s.posed) planPlume(sim, w.package, s, f);
+    if (phase.drogue && s.posed) planDrogue(sim, w.t, w.start, w.package, s, f);
     const Vec3 packAt = planPack(sim, phase, w, s, f);
     if (phase.mainChute && !st.landed) planMain(sim, w.t, w.steady, w.package, packAt, s, f);
     return f;

@@ -57,7 +57,13 @@ struct BodyScene {
     ChuteMesh& mainMesh;
     RandomSource& random;
     bool fighterShown;
+    // false: a frame played again only for what the pass keeps. No part is
+    // posed and no parachute mesh built; the crew's axes still turn.
+    bool posed = true;
 };
+
+// The event times the phase table reads, for this run.
+PhaseTimes runPhaseTimes(const Simulation& sim);
 
 // Plans one frame of the body pass for the simulation's clocks.
 BodyFrame planBodyFrame(const Simulation& sim, BodyScene& scene);

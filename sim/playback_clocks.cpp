@@ -29,8 +29,11 @@ void updatePlaybackClocks(PlaybackClocks& c, uint32_t nowMs, const SimParams& pa
     int32_t elapsed = toInt32(wallElapsedOverDivisor(c, nowMs, params.playSpeedDivisor));
     if (c.paused) elapsed = toInt32(c.pausedElapsedMs);
     else elapsed = toInt32((double)elapsed - c.pausedTotalMs);
-    c.elapsedMs = elapsed;
+    setPlaybackClocksTo(c, elapsed, params, s);
+}
 
+void setPlaybackClocksTo(PlaybackClocks& c, int32_t elapsed, const SimParams& params, const SequencerTimes& s) {
+    c.elapsedMs = elapsed;
     const double dt = 0.001;
     c.flightTime = notBelowZero(elapsed * dt);
     c.canopyTime = notBelowZero(c.flightTime - params.countdownS);
@@ -50,7 +53,10 @@ void togglePause(PlaybackClocks& c, uint32_t nowMs, float divisor) {
         c.pausedElapsedMs = scaled - c.pausedTotalMs;
         c.paused = 1;
     } else {
-        c.pausedTotalMs = toInt32(scaled - c.pausedElapsedMs);
+        // Rounded down: a clock stepped ahead of the wall clock leaves a
+        // negative total, and truncating that toward zero would take the
+        // resumed clock a millisecond back.
+        c.pausedTotalMs = toInt32(std::floor(scaled - c.pausedElapsedMs));
         c.paused = 0;
     }
 }

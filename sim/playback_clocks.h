@@ -31,6 +31,12 @@ struct PlaybackClocks {
 void updatePlaybackClocks(PlaybackClocks& clocks, uint32_t nowMs, const SimParams& params,
                           const SequencerTimes& times);
 
+// The clocks for elapsedMs simulation milliseconds since the trigger: the
+// flight, canopy and seat clocks, those measured from sequencer events and
+// the sample indices. The wall clock and the pause state stay as they are.
+void setPlaybackClocksTo(PlaybackClocks& clocks, int32_t elapsedMs, const SimParams& params,
+                         const SequencerTimes& times);
+
 // The P key: freezes the clocks, or lets them continue from the frozen value.
 void togglePause(PlaybackClocks& clocks, uint32_t nowMs, float playSpeedDivisor);
 

@@ -18,6 +18,20 @@ void updateRunSounds(const RunSoundFrame& f) {
         w.runStartMs = f.runStartMs;
         soundRunStarted();
     }
+    if (f.clockMoved) {
+        MovedClockSounds m;
+        m.flightTimeS = f.flightTimeS;
+        m.countdownS = f.countdownS;
+        m.canopyDelayS = f.canopyDelayS;
+        m.catapultPhaseTimeS = f.catapultPhaseTimeS;
+        m.back = f.clockMovedBack;
+        m.crashed = f.crashed;
+        m.wasCrashed = w.crashed;
+        m.chuteOpeningPassed = f.chuteOpeningPassed;
+        m.landed = f.landed;
+        soundsForMovedClock(m);
+    }
+    w.crashed = f.crashed;
     if (f.crashed) updateCrashSounds(f.eyeToCrashM);
     else updateEngineSound(f.fighterSpeedMs, f.eyeToFighterM);
     updateEjectionSound(f.flightTimeS, f.countdownS, f.canopyDelayS, f.catapultPhaseTimeS);

@@ -24,12 +24,20 @@ struct RunSoundFrame {
     float eyeToFighterM = 0.0f;
     float eyeToSeatM = 0.0f;
     float eyeToCrashM = 0.0f;
+    // The clock of a paused run was moved by hand since the last frame
+    // (back: to an earlier moment); the parachute's sound moment lies behind;
+    // the pilot is down.
+    bool clockMoved = false;
+    bool clockMovedBack = false;
+    bool chuteOpeningPassed = false;
+    bool landed = false;
 };
 
 // What the frames have seen of the current run.
 struct RunSoundWatch {
     bool running = false;
     uint32_t runStartMs = 0;
+    bool crashed = false;  // the last frame showed the fighter down
 };
 extern RunSoundWatch runSoundWatch;
 

@@ -93,6 +93,33 @@ void updateCrashSounds(float eyeToCrashM) {
     setVolume(kSoundFire);
 }
 
+void soundsForMovedClock(const MovedClockSounds& m) {
+    const EjectionSoundCue cue = ejectionSoundCue(m.countdownS, m.canopyDelayS, m.catapultPhaseTimeS);
+    const double seatTimeS = m.flightTimeS - (m.countdownS + m.canopyDelayS);
+    soundRun.ejectionSoundPlayed = m.flightTimeS >= cue.startFlightTimeS;
+    soundRun.catapultPlayed = seatTimeS >= catapultSoundSeatTime(m.catapultPhaseTimeS);
+    if (!soundOn) return;
+    auto silence = [](int slot) {
+        stopSound(slot);
+        rewindSound(slot);
+    };
+    if (m.back) {
+        if (!soundRun.ejectionSoundPlayed) silence(cue.slot);
+        if (!soundRun.catapultPlayed) silence(kSoundCatapult);
+        if (!m.chuteOpeningPassed) silence(kSoundChuteOpen);
+    }
+    if (m.landed || seatTimeS <= m.catapultPhaseTimeS) stopSound(kSoundWind);
+    if (m.crashed && !m.wasCrashed) {
+        playSoundLooping(kSoundFire);
+        stopSound(kSoundEngine);
+        stopSound(kSoundEjectLong);
+    } else if (!m.crashed && m.wasCrashed) {
+        silence(kSoundCrash);
+        stopSound(kSoundFire);
+        playSoundLooping(kSoundEngine);
+    }
+}
+
 void playDogBark() {
     if (soundOn) playSoundOnce(kSoundDog);
 }

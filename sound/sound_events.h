@@ -52,6 +52,28 @@ void fighterCrashedSound();
 // to the crash point.
 void updateCrashSounds(float eyeToCrashM);
 
+// The clock of a paused run was moved by hand to flightTimeS (back: to an
+// earlier moment). Nothing plays once: a one-shot whose moment lies behind
+// the new time counts as played, one still to come is armed again, and
+// moved back, one still to come is silenced and rewound should it sound, so
+// that playing on starts it afresh. The crash decides the loops: once the
+// fighter is down the fire loops and the engine is silent; before it the
+// engine loops and the crash and the fire are silent. The wind falls silent
+// where the pilot is down or the seat is still on its rails (the camera's
+// view starts it again where it blows).
+struct MovedClockSounds {
+    double flightTimeS = 0.0;
+    double countdownS = 0.0;
+    double canopyDelayS = 0.0;
+    float catapultPhaseTimeS = 0.0f;
+    bool back = false;
+    bool crashed = false;              // at the new time
+    bool wasCrashed = false;           // at the time before
+    bool chuteOpeningPassed = false;   // the parachute's sound moment lies behind
+    bool landed = false;               // the pilot is down at the new time
+};
+void soundsForMovedClock(const MovedClockSounds& m);
+
 // A distant bark (the body pass draws the chance while no run plays).
 void playDogBark();
 
