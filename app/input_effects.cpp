@@ -15,6 +15,7 @@
 #include "render/scene_light.h"
 #include "render/world_draw.h"
 #include "sim/playback.h"
+#include "sim/run_track.h"
 #include "sim/simulation.h"
 
 namespace {
@@ -55,6 +56,8 @@ void startRun() {
     // Playback starts when the run has been computed, not when it was asked
     // for: computing takes a noticeable time, which must not be skipped over.
     if (started.playing) sim.clocks.startTimeMs = platTimeMs();
+    // What the trail and a later ghost show of this run.
+    recordRunTrack(sim, runTracks);
     // The engine and the ejection sound follow the run from its first frame.
 }
 
