@@ -13,13 +13,13 @@ namespace {
 
 constexpr float kPackageWidthPx = 3.0f;
 constexpr float kSeatWidthPx = 1.5f;
-constexpr float kGhostAlpha = 0.45f;
+constexpr float kGhostAlpha = 0.55f;
 constexpr float kPlate[4] = {0.0f, 0.0f, 0.0f, 0.55f};
 constexpr float kGhostBody[4] = {0.75f, 0.85f, 1.0f, 0.38f};
 
 // A faded colour of the ghost: towards grey, and see-through.
 void ghostColour(const float c[3]) {
-    glColor4f(0.3f + 0.5f * c[0], 0.3f + 0.5f * c[1], 0.3f + 0.5f * c[2], kGhostAlpha);
+    glColor4f(0.25f + 0.6f * c[0], 0.25f + 0.6f * c[1], 0.25f + 0.6f * c[2], kGhostAlpha);
 }
 
 void colourOf(const float c[3], bool ghost) {
