@@ -55,9 +55,11 @@ void startRun() {
     EjectionStart started = startEjection(sim, false, platTimeMs(), std::rand());
     // Playback starts when the run has been computed, not when it was asked
     // for: computing takes a noticeable time, which must not be skipped over.
-    if (started.playing) sim.clocks.startTimeMs = platTimeMs();
-    // What the trail and a later ghost show of this run.
+    // What the trail and a later ghost show of this run; carrying its descent
+    // to the ground takes a moment at altitude, so it comes before the clock.
     recordRunTrack(sim, runTracks);
+    if (started.playing) sim.clocks.startTimeMs = platTimeMs();
+    notePlaybackStart(runTracks, sim.clocks.startTimeMs);
     // The engine and the ejection sound follow the run from its first frame.
 }
 

@@ -151,6 +151,8 @@ void recordRunTrack(const Simulation& sim, RunTracks& tracks) {
     recordEvents(sim, tracks);
 }
 
+void notePlaybackStart(RunTracks& tracks, uint32_t startMs) { tracks.current.runStartMs = startMs; }
+
 bool keepGhost(RunTracks& tracks) {
     if (tracks.current.serial == 0) return false;
     tracks.ghost = tracks.current;

@@ -86,6 +86,10 @@ extern RunTracks runTracks;
 // drawn; it reaches the ground where the drawn pilot does.
 void recordRunTrack(const Simulation& sim, RunTracks& tracks);
 
+// The playback clocks' start of the recorded run, once its playback starts
+// (recordRunTrack takes the start the clocks have then).
+void notePlaybackStart(RunTracks& tracks, uint32_t startMs);
+
 // Y keeps the current run as the ghost (false when no run was recorded);
 // Shift+Y lets it go.
 bool keepGhost(RunTracks& tracks);

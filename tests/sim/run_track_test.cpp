@@ -122,6 +122,11 @@ TEST(RunTrack, TheGhostIsACopyKeptUntilLetGoAndShownBesideLaterRuns) {
 
     auto sim = recordedRun(0.0f);
     EXPECT_TRUE(recordedRunPlays(*tracks, sim->clocks));
+    // Playback that starts after the recording takes the record along.
+    notePlaybackStart(*tracks, 777);
+    EXPECT_FALSE(recordedRunPlays(*tracks, sim->clocks));
+    sim->clocks.startTimeMs = 777;
+    EXPECT_TRUE(recordedRunPlays(*tracks, sim->clocks));
     ASSERT_TRUE(keepGhost(*tracks));
     EXPECT_FALSE(ghostBesideCurrent(*tracks));
     const uint32_t kept = tracks->ghost.serial;
