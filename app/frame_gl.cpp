@@ -18,8 +18,11 @@
 #include "render/bodies.h"
 #include "render/body_state.h"
 #include "render/frame_steps.h"
+#include "render/trail.h"
+#include "render/trail_draw.h"
 #include "render/world_draw.h"
 #include "sim/frame_clock.h"
+#include "sim/run_track.h"
 #include "sim/simulation.h"
 #include "sound/sound_requests.h"
 
@@ -60,8 +63,11 @@ void drawFrame(const Frame& f) {
     drawBuildingsStep();
     drawSunMarkerStep();
     drawTreesStep();
-    // The bodies of the ejection.
+    // The run's trail (T), over the world and under the bodies.
+    drawTrail(trailState);
+    // The bodies of the ejection, then a kept ghost's see-through package.
     drawBodies(f.bodies, camera.eyePosition);
+    drawGhostPackage(trailState, polyModel);
     // Overlay or the open menu. It lies flat at the eye, where fog cannot
     // reach it; a software renderer would still pay for the fog of every
     // pixel it covers. The next frame's fog step turns fog on again.
@@ -101,6 +107,9 @@ void renderFrame() {
     // 4. The bodies for the clocks: their state, poses and chute meshes, and
     //    the sounds of the moments passed asked for.
     f.bodies = planBodies(camera.eyePosition);
+    //    The trail up to the clocks, and the ghost's beside it, facing the eye.
+    planTrail(trailState, runTracks, simulation, bodyState, polyModel,
+              TrailView{f.view.eye, f.view.target, f.view.up, camera.fieldOfView});
     // 5. The overlay: the HUD lines and the gauges' values, or the menu's
     //    slide; the menu's ticks write the parameters its held arrows edit.
     f.pointer = overlayInputsFrom(input.input);

@@ -15,6 +15,7 @@
 #include "render/scene_light.h"
 #include "render/world_draw.h"
 #include "sim/playback.h"
+#include "sim/run_track.h"
 #include "sim/simulation.h"
 
 namespace {
@@ -54,7 +55,11 @@ void startRun() {
     EjectionStart started = startEjection(sim, false, platTimeMs(), std::rand());
     // Playback starts when the run has been computed, not when it was asked
     // for: computing takes a noticeable time, which must not be skipped over.
+    // What the trail and a later ghost show of this run; carrying its descent
+    // to the ground takes a moment at altitude, so it comes before the clock.
+    recordRunTrack(sim, runTracks);
     if (started.playing) sim.clocks.startTimeMs = platTimeMs();
+    notePlaybackStart(runTracks, sim.clocks.startTimeMs);
     // The engine and the ejection sound follow the run from its first frame.
 }
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# frame_time.sh [BUILD_DIR] [SECONDS] [hud|nohud] [WIDTHxHEIGHT]: frame times of the real simulator under a
+# frame_time.sh [BUILD_DIR] [SECONDS] [hud|nohud] [WIDTHxHEIGHT] [plain|trail]: frame times of the real simulator under a
 # private Xvfb with Mesa's software renderer, driven with real keys through a
 # zero-zero ejection and a 450 kt (mode 2) one, in every camera mode. For each
 # run and mode it measures SECONDS (default 8) of frames, from one second after
@@ -10,12 +10,19 @@
 # frame-rate read-out: the scene's own share of the frame. WIDTHxHEIGHT is the
 # screen's size (default 800x600); on a larger one the full-screen window
 # covers it and shows the 4:3 picture between black bars, as on a desktop.
+# With "trail" the runs are measured with their trail shown (T) and a
+# zero-zero run kept as the ghost (Y), flown once before the measured runs.
 # A benchmark, not a test: it prints and succeeds whenever the program runs.
 set -u
 BUILD_DIR=$(cd "${1:-$(dirname "$0")/../build}" && pwd)
 SECONDS_PER_MODE=${2:-8}
 HUD=${3:-hud}
 SCREEN=${4:-800x600}
+TRAIL=${5:-plain}
+case "$TRAIL" in
+    plain|trail) ;;
+    *) echo "the fifth argument is plain or trail"; exit 2 ;;
+esac
 case "$SCREEN" in
     [0-9]*x[0-9]*) ;;
     *) echo "screen size must read WIDTHxHEIGHT, e.g. 1920x1080"; exit 2 ;;
@@ -57,6 +64,12 @@ now() { date +%s%N; }
 
 modes=("F1 free" "F4 watch-fighter" "F5 watch-pilot" "F7 orbit-pilot" "F6 orbit-fighter" "F2 fighter-flyby"
        "F3 pilot-flyby")
+if [ "$TRAIL" = trail ]; then
+    # The ghost: a zero-zero run kept once its descent has begun.
+    key Home t e
+    sleep 8
+    key y
+fi
 : >"$WORK/segments"
 for run in zero-zero mode2-450kt; do
     for entry in "${modes[@]}"; do
@@ -96,4 +109,4 @@ while read -r run mode start end; do
     fps=$(awk -v n="$n" -v s="$start" -v e="$end" 'BEGIN {printf "%.1f", n / ((e - s) / 1e9)}')
     printf '%-12s %-15s %7d %9.2f %8.2f %7s %12.2f\n' "$run" "$mode" "$n" "$median" "$p95" "$fps" "$cpu"
 done <"$WORK/segments"
-echo "screen: $SCREEN; HUD: $HUD; load average during the run (1, 5, 15 min): $load; $(nproc) processors; target median 16.7 ms"
+echo "screen: $SCREEN; HUD: $HUD; trail: $TRAIL; load average during the run (1, 5, 15 min): $load; $(nproc) processors; target median 16.7 ms"

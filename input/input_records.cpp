@@ -9,10 +9,12 @@
 #include "render/poly_model.h"
 #include "render/scene_light.h"
 #include "render/scene_switches.h"
+#include "render/trail.h"
 #include "sim/frame_clock.h"
+#include "sim/run_track.h"
 #include "sim/simulation.h"
 
 InputRecords processInputRecords() {
     return InputRecords{simulation, camera,    input,     frameClock,  mouseDevice, sceneLight,
-                        sceneSwitches, polyModel, bodyState, menu, overlay};
+                        sceneSwitches, polyModel, bodyState, menu, overlay, trailState, runTracks};
 }

@@ -10,9 +10,11 @@ struct MenuState;
 struct MouseDevice;
 struct OverlayState;
 struct PolyModel;
+struct RunTracks;
 struct SceneLight;
 struct SceneSwitches;
 struct Simulation;
+struct TrailState;
 
 struct InputRecords {
     Simulation& sim;
@@ -26,6 +28,8 @@ struct InputRecords {
     BodyState& bodies;
     MenuState& menu;
     OverlayState& overlay;
+    TrailState& trail;
+    RunTracks& tracks;
 };
 
 // The process-wide records.

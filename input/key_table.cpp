@@ -1,6 +1,7 @@
 #include "input/key_table.h"
 
 #include "input/key_actions.h"
+#include "input/trail_keys.h"
 #include "platform/keycodes.h"
 
 using namespace key_actions;
@@ -66,6 +67,9 @@ const KeyBinding kKeyBindings[] = {
     {'J', kAnyModifiers, kAnyTime, cameraYawPlus},
     {'K', kNeedsShift, kAnyTime, sunMinusX},
     {'K', kAnyModifiers, kAnyTime, cameraYawMinus},
+    {'T', kAnyModifiers, kAnyTime, toggleTrail},
+    {'Y', kNeedsShift, kAnyTime, clearRunGhost},
+    {'Y', kAnyModifiers, kAnyTime, keepRunAsGhost},
     {VK_NUMPAD8, kAnyModifiers, kNoRun, fighterPitchPlus},
     {VK_NUMPAD2, kAnyModifiers, kNoRun, fighterPitchMinus},
     {VK_NUMPAD6, kAnyModifiers, kNoRun, fighterHeadingPlus},

@@ -3,25 +3,12 @@
 // the same quads a whole string at a time.
 #include <GL/gl.h>
 
-#include "assets/textures.h"
 #include "menu/font_text.h"
 
 namespace {
 
 GLuint fontListBase = 0;
 GlyphCell glyphCells[kFontListCount];
-
-constexpr int kAlphaSheetTga = 13;   // "Data/Font.tga" in the TGA load order
-
-GLuint sheetTexture(FontSheet sheet) {
-    switch (sheet) {
-        case FontSheet::Plain: return bmpTextures[0];
-        case FontSheet::Serif: return bmpTextures[1];
-        case FontSheet::NewAge: return bmpTextures[2];
-        case FontSheet::Alpha: return tgaImages[kAlphaSheetTga].texture;
-    }
-    return 0;
-}
 
 }  // namespace
 
@@ -68,7 +55,7 @@ void printText(int x, int y, const char* text, int style, float scaleX, float sc
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glBlendFunc(GL_ONE, GL_ONE);
     glDepthMask(GL_FALSE);
-    glBindTexture(GL_TEXTURE_2D, sheetTexture(info.sheet));
+    glBindTexture(GL_TEXTURE_2D, glyphSheetTexture(info.sheet));
     if (info.alphaBlend) glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 
     glMatrixMode(GL_PROJECTION);

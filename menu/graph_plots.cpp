@@ -10,6 +10,7 @@
 #include "sim/dynamic_response.h"
 #include "sim/injury_analysis.h"
 #include "sim/run_analysis.h"
+#include "sim/run_events.h"
 #include "sim/simulation.h"
 #include "sim/spine_model.h"
 #include "sim/units.h"
@@ -178,25 +179,7 @@ void CurveBuilder::finish() {
 
 namespace {
 
-// The moments of the sequence that happened inside the run, in seat time.
-struct RunEvents {
-    bool happened[kGraphEventCount];
-    double timeS[kGraphEventCount];
-};
-
-RunEvents runEvents(const Simulation& sim, const RunAnalysis& a) {
-    RunEvents e{};
-    const SequencerTimes& s = sim.times;
-    const bool left = sim.catapult.strokeResult > 0, sensed = sim.sequencerRun.modeSensed;
-    const double t[kGraphEventCount] = {sim.derived.catapultPhaseTimeS, s.tRocketFire, s.tDrogueFire, s.tMainFire,
-                                        s.tSeatManSeparation, a.fullyOpenTimeS};
-    const bool set[kGraphEventCount] = {left, left, sensed, sensed, sim.sequencerRun.seatSeparated, a.fullyOpen};
-    for (int k = 0; k < kGraphEventCount; ++k) {
-        e.timeS[k] = t[k];
-        e.happened[k] = set[k] && std::isfinite(t[k]) && t[k] <= a.coveredS;
-    }
-    return e;
-}
+static_assert((int)kGraphEventCount == (int)kRunEventCount, "the marks are the run's events");
 
 void layoutTicks(GraphPlot& p) {
     char label[24];
@@ -470,7 +453,7 @@ void layoutGraphPage(GraphPage& page, const Simulation& sim, const RunAnalysis& 
     setText(page.subheading, kCard.right - 8 - textAdvance(note, kTextStyle, kBodyX), kCard.top + 4, kBodyX, kBodyY,
             kDim, note);
 
-    const RunEvents events = runEvents(sim, a);
+    const RunEvents events = runEvents(sim, a.fullyOpen, a.fullyOpenTimeS, a.coveredS);
     page.plotsShown = sim.catapult.strokeResult > 0 && sim.trajectory->lastIndex >= 2;
     if (page.plotsShown) {
         layoutSpinePlot(page.plots[kSpinePlot], a, events, spine, response);

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "overlay/gauge_geometry.h"
+#include "overlay/run_comparison.h"
 #include "sim/simulation.h"
 #include "sim/units.h"
 
@@ -151,6 +152,19 @@ void buildHudFrame(const HudInputs& in, AtmosphereReadout& readout, HudFrame& f)
         const int style = in.pausedStyle == 1 ? 1 : 0;
         addText(f, glow, 320, 300, style, 3.0f, 3.0f, "PAUSED");
         addText(f, banner, 322, 298, style, 3.0f, 3.0f, "PAUSED");
+    }
+
+    // The comparison with the ghost, on a band of its own over the lower one.
+    if (running && in.runSummary && in.ghostSummary) {
+        addBox(f, HudItem::Shade, kShade, 0, 499, 800, 520);
+        HudItem* item = nextItem(f);
+        if (item) {
+            const float violet[4] = {0.85f, 0.75f, 1.0f, 1};
+            setColour(*item, violet);
+            item->x = 45, item->y = 84, item->style = 0;
+            item->scaleX = 0.8f, item->scaleY = 0.9f;
+            formatRunComparison(*in.runSummary, *in.ghostSummary, item->text, sizeof item->text);
+        }
     }
 
     if (running && clock.msIndex > 0 && !in.landed) {

@@ -7,6 +7,7 @@
 
 #include "sim/atmosphere.h"
 
+struct RunSummary;
 struct Simulation;
 
 // Long enough for every line with the largest float in every field (about 47
@@ -52,6 +53,10 @@ struct HudInputs {
     bool watchFollow = false;
     int cursorX = 0, cursorY = 0;   // top-left origin
     int pausedStyle = 0;            // 0 or 1, drawn at random each frame
+    // The playing run's figures and a kept ghost's, compared on a line of
+    // their own during the run; null while no ghost is beside the run.
+    const RunSummary* runSummary = nullptr;
+    const RunSummary* ghostSummary = nullptr;
 };
 
 // The ejection clock: minutes and seconds since the seat started to move

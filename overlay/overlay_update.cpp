@@ -11,6 +11,7 @@
 #include "overlay/timeline_layout.h"
 #include "render/body_state.h"
 #include "sim/atmosphere.h"
+#include "sim/run_track.h"
 #include "sim/simulation.h"
 
 namespace {
@@ -31,6 +32,10 @@ void updateInstruments(OverlayState& o, const OverlayInputs& in) {
     h.cursorX = in.cursorX;
     h.cursorY = in.cursorY;
     h.pausedStyle = std::rand() % 2;  // the banner flickers between the sheet's halves
+    if (recordedRunPlays(runTracks, sim.clocks) && ghostBesideCurrent(runTracks)) {
+        h.runSummary = &runTracks.current.summary;
+        h.ghostSummary = &runTracks.ghost.summary;
+    }
     buildHudFrame(h, atmosphereReadout, hudFrame);
     if (hudFrame.gaugeValuesSet) {
         o.pilotLoadG = hudFrame.pilotLoadG;

@@ -11,5 +11,9 @@
 void drawModelPart(const PolyModel& m, int part, float tx, float ty, float tz, float normalScale,
                    bool noCull);
 
+// Draws the part see-through in one colour (rgba, its alpha the opacity),
+// lit, untextured, without writing depth: a shape to compare with.
+void drawModelPartTinted(const PolyModel& m, int part, float tx, float ty, float tz, const float rgba[4]);
+
 // Draws the part's shadow on the ground, cast from the light at `light`.
 void drawPartShadow(const PolyModel& m, int part, float tx, float ty, float tz, const Vec3& light);

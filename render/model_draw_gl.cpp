@@ -20,8 +20,8 @@ void vertexOf(const PolyModel& m, int slot) {
     glVertex3f(p.x, p.y, p.z);
 }
 
-// "X" slot i and the three slots after it: one textured quad.
-void drawQuad(const PolyModel& m, int i, const Vec3& n, float s) {
+// The texture of quad slot i: a TGA picture blended by its alpha, or a JPEG.
+void bindQuadTexture(const PolyModel& m, int i) {
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     int texture = m.slotTexture[i];
@@ -33,6 +33,13 @@ void drawQuad(const PolyModel& m, int i, const Vec3& n, float s) {
     } else {
         glBindTexture(GL_TEXTURE_2D, jpegTexture(texture));
     }
+}
+
+// "X" slot i and the three slots after it: one textured quad (in the tint
+// instead, when there is one).
+void drawQuad(const PolyModel& m, int i, const Vec3& n, float s, const float* tint) {
+    if (tint) glColor4f(tint[0], tint[1], tint[2], tint[3]);
+    else bindQuadTexture(m, i);
     if (m.slotFlip[i] == 1) {
         glFrontFace(GL_CCW);
         glNormal3f(-s * n.x, -s * n.y, s * n.z);
@@ -47,6 +54,7 @@ void drawQuad(const PolyModel& m, int i, const Vec3& n, float s) {
         vertexOf(m, i + k);
     }
     glEnd();
+    if (tint) return;
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
 }
@@ -62,6 +70,7 @@ struct PartStream {
     float s;    // normal sign
     int index;  // next face normal
     bool open = false;
+    const float* tint = nullptr;  // one see-through colour for the whole part
 
     void close() {
         if (open) glEnd();
@@ -158,8 +167,13 @@ int drawSlot(PartStream& p, int i, int last) {
                 vertexOf(m, i);
             }
             break;
-        case kindColour: setColour(p, i); break;
-        case kindCylinderOn: startTexturedStrips(p, i); break;
+        case kindColour:
+            if (!p.tint) setColour(p, i);
+            break;
+        case kindCylinderOn:
+            if (p.tint) p.close();
+            else startTexturedStrips(p, i);
+            break;
         case kindStripBegin: p.begin(GL_TRIANGLE_STRIP); break;
         case kindTextureOff:
         case kindStripEnd:
@@ -169,7 +183,7 @@ int drawSlot(PartStream& p, int i, int last) {
         case kindFrontCw: changeState(p, m.slotKind[i]); break;
         case kindQuad:
             p.close();
-            if (i + 3 <= last) drawQuad(m, i, normalAt(m, p.index), p.s);
+            if (i + 3 <= last) drawQuad(m, i, normalAt(m, p.index), p.s, p.tint);
             ++p.index;
             return i + 3;
         default: break;
@@ -191,6 +205,26 @@ void drawModelPart(const PolyModel& m, int part, float tx, float ty, float tz, f
     for (int i = first; i <= last; ++i) i = drawSlot(stream, i, last);
     stream.close();
     glPopMatrix();
+}
+
+void drawModelPartTinted(const PolyModel& m, int part, float tx, float ty, float tz, const float rgba[4]) {
+    int first, last;
+    if (!partSlotRange(m, part, &first, &last)) return;
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDepthMask(GL_FALSE);
+    glColor4f(rgba[0], rgba[1], rgba[2], rgba[3]);
+    glPushMatrix();
+    glTranslatef(tx, ty, tz);
+    PartStream stream{m, 1.0f, (int)m.parts[part].firstNormal};
+    stream.tint = rgba;
+    for (int i = first; i <= last; ++i) i = drawSlot(stream, i, last);
+    stream.close();
+    glPopMatrix();
+    glDepthMask(GL_TRUE);
+    glDisable(GL_BLEND);
 }
 
 void drawPartShadow(const PolyModel& m, int part, float tx, float ty, float tz, const Vec3& light) {

@@ -18,11 +18,12 @@ long sampleIndexAt(const Trajectory& tr, double seatTimeS) {
     return clampTrajectoryIndex(tr, (long)std::lround(seatTimeS * 1000.0) + 1);
 }
 
-void findTouchdown(const Simulation& sim, RunAnalysis& out) {
+}  // namespace
+
+Touchdown touchdownOf(const Simulation& sim, DescentState& d) {
     const Trajectory& tr = *sim.trajectory;
     const SeatRunSummary& run = sim.run;
-    Touchdown& td = out.touchdown;
-    td = Touchdown();
+    Touchdown td;
     if (run.landed) {
         // Inside the computed window: the run's own landing record.
         const long i = sampleIndexAt(tr, run.landingTimeS);
@@ -31,41 +32,37 @@ void findTouchdown(const Simulation& sim, RunAnalysis& out) {
         td.verticalSpeedMs = -tr.vz[i];
         td.horizontalSpeedMs = std::hypot(tr.vx[i], tr.vy[i]);
         for (int k = 0; k < 3; ++k) td.position[k] = run.landingP[k];
-        return;
+        return td;
     }
-    if (!run.windowEnded) return;  // stopped before its window ended: never reaches the ground
+    if (!run.windowEnded) return td;  // stopped before its window ended: never reaches the ground
     // The per-frame descent, a millisecond at a time so the touchdown has the
     // time of its step.
-    DescentState& d = out.descent;
     beginDescent(d, run.endP, run.endV, run.endA, run.endTimeS);
     const long limit = (long)(kTouchdownSearchS * 1000.0);
     const DescentEnvironment start{sim.runFighterAltitudeM, sim.runMountingHeightM, run.endTimeS};
     const long steps = descendToGround(d, limit, sim.params, sim.mainChute, start);
-    if (!d.landed) return;
+    if (!d.landed) return td;
     td.reached = true;
     td.timeS = run.endTimeS + steps * 0.001;
     td.verticalSpeedMs = -d.v[2];
     td.horizontalSpeedMs = std::hypot((double)d.v[0], (double)d.v[1]);
     for (int k = 0; k < 3; ++k) td.position[k] = d.landingP[k];
+    return td;
 }
 
-void findFullOpening(const Simulation& sim, RunAnalysis& out) {
-    const Trajectory& tr = *sim.trajectory;
-    out.fullyOpen = false;
+bool fullOpeningOf(const Simulation& sim, double& seatTimeS) {
     if (sim.mainChute.fullyOpen) {
-        out.fullyOpen = true;
         // The step it opened on: tau is held in single precision.
-        out.fullyOpenTimeS = std::lround((sim.times.tMainFire + sim.mainChute.fullyOpenTime) * 1000.0) * 0.001;
-        out.fullyOpenHeightM = packageAltitude(sim, tr.pz[sampleIndexAt(tr, out.fullyOpenTimeS)]);
-    } else if (sim.run.windowEnded) {
-        // The descent after the window flies the canopy fully open.
-        out.fullyOpen = true;
-        out.fullyOpenTimeS = sim.run.endTimeS;
-        out.fullyOpenHeightM = packageAltitude(sim, sim.run.endP[2]);
+        seatTimeS = std::lround((sim.times.tMainFire + sim.mainChute.fullyOpenTime) * 1000.0) * 0.001;
+        return true;
     }
+    if (sim.run.windowEnded) {
+        // The descent after the window flies the canopy fully open.
+        seatTimeS = sim.run.endTimeS;
+        return true;
+    }
+    return false;
 }
-
-}  // namespace
 
 double spinalInput(const Simulation& sim, long i) {
     const Trajectory& tr = *sim.trajectory;
@@ -106,8 +103,10 @@ void analyseRun(const Simulation& sim, RunAnalysis& out, SpinalSeries* series, i
     out.peakDragG = sim.derived.maxDragG;
     out.peakDragTimeS = sim.run.largestDragTimeS;
     out.heightGainedM = sim.run.apexHeightM;
-    findFullOpening(sim, out);
-    findTouchdown(sim, out);
+    out.fullyOpen = fullOpeningOf(sim, out.fullyOpenTimeS);
+    if (sim.mainChute.fullyOpen) out.fullyOpenHeightM = packageAltitude(sim, tr.pz[sampleIndexAt(tr, out.fullyOpenTimeS)]);
+    else if (out.fullyOpen) out.fullyOpenHeightM = packageAltitude(sim, sim.run.endP[2]);
+    out.touchdown = touchdownOf(sim, out.descent);
     out.chuteOpenBeforeTouchdown =
         out.fullyOpen && (!out.touchdown.reached || out.fullyOpenTimeS < out.touchdown.timeS);
     out.coveredS = last * dt;

@@ -65,6 +65,14 @@ constexpr int kSpineSubsteps = 4;
 // The descent is carried to the ground for at most this long.
 constexpr double kTouchdownSearchS = 3600.0;
 
+// When the main parachute is fully open, in seat time; false when it never
+// opens in the run.
+bool fullOpeningOf(const Simulation& sim, double& seatTimeS);
+
+// The touchdown: the run's own landing, or the per-frame descent carried to
+// the ground on `descent` (not the played run's own descent record).
+Touchdown touchdownOf(const Simulation& sim, DescentState& descent);
+
 // Analyses the run stored in sim; series (may be null) receives the spine's
 // input and response.
 void analyseRun(const Simulation& sim, RunAnalysis& out, SpinalSeries* series, int substeps = kSpineSubsteps);

@@ -1,6 +1,8 @@
 // Glyph layout of the font sheets: which list a byte calls in a style, what
 // each list draws, and how far a string moves the pen.
-#include "menu/font_text.h"
+#include "assets/glyph_sheet.h"
+
+#include "assets/textures.h"
 
 FontStyleInfo fontStyleInfo(int style) {
     switch (style) {
@@ -43,4 +45,18 @@ float textAdvance(const char* text, int style, float scaleX) {
         if (glyphListBuilt(list)) units += glyphCell(list).advance;
     }
     return units * scaleX;
+}
+
+namespace {
+constexpr int kAlphaSheetTga = 13;   // "Data/Font.tga" in the TGA load order
+}  // namespace
+
+unsigned int glyphSheetTexture(FontSheet sheet) {
+    switch (sheet) {
+        case FontSheet::Plain: return bmpTextures[0];
+        case FontSheet::Serif: return bmpTextures[1];
+        case FontSheet::NewAge: return bmpTextures[2];
+        case FontSheet::Alpha: return tgaImages[kAlphaSheetTga].texture;
+    }
+    return 0;
 }
