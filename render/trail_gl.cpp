@@ -69,8 +69,12 @@ void drawMarks(const TrailFrame& f, int first, int end, bool ghost) {
 
 void drawLabels(const TrailLabels& labels) {
     if (labels.count <= 0) return;
-    // Plates first, pushed back in depth so the glyphs in their plane win,
-    // then the leaders of labels stacked away from their marks.
+    // Labels are read over whatever lies on their line of sight (a tree, the
+    // path looping back, the parachute's lines cut letters out otherwise);
+    // the bodies drawn after them still cover them. Plates first, pushed
+    // back in depth so the glyphs in their plane win, then the leaders of
+    // labels stacked away from their marks.
+    glDisable(GL_DEPTH_TEST);
     glEnable(GL_POLYGON_OFFSET_FILL);
     glPolygonOffset(1.0f, 4.0f);
     glColor4fv(kPlate);
