@@ -85,6 +85,52 @@ const char* cameraModeName(int mode, bool watchFollow) {
     }
 }
 
+namespace {
+
+void addPausedBanner(HudFrame& f, int pausedStyle) {
+    const float glow[4] = {1, 1, 1, 0.2f};
+    const float banner[4] = {0.513f, 0.635f, 0, 0.8f};
+    const int style = pausedStyle == 1 ? 1 : 0;
+    addText(f, glow, 320, 300, style, 3.0f, 3.0f, "PAUSED");
+    addText(f, banner, 322, 298, style, 3.0f, 3.0f, "PAUSED");
+}
+
+// The comparison with the ghost, on a band of its own over the lower one.
+void addGhostComparison(HudFrame& f, const RunSummary& run, const RunSummary& ghost) {
+    addBox(f, HudItem::Shade, kShade, 0, 499, 800, 520);
+    HudItem* item = nextItem(f);
+    if (!item) return;
+    const float violet[4] = {0.85f, 0.75f, 1.0f, 1};
+    setColour(*item, violet);
+    item->x = 45, item->y = 84, item->style = 0;
+    item->scaleX = 0.8f, item->scaleY = 0.9f;
+    formatRunComparison(run, ghost, item->text, sizeof item->text);
+}
+
+// The flight line of a run in the air, and the gauges' speed and load.
+void addFlightLine(HudFrame& f, const Simulation& sim, int32_t msIndex) {
+    // Under the canopy once the stored run is over, the live descent moves him.
+    TrajectorySample sample;
+    if (sim.clocks.seatTime > sim.times.tMainFire + 10.0 && sim.descent.active) {
+        for (int k = 0; k < 3; ++k) {
+            sample.a[k] = sim.descent.a[k];
+            sample.v[k] = sim.descent.v[k];
+        }
+    } else {
+        sample = trajectorySample(*sim.trajectory, msIndex);
+    }
+    const double speed = length3(sample.v);
+    f.gaugeValuesSet = true;
+    f.pilotLoadG = hudFloat(length3(sample.a) / kGravity);
+    f.shownSpeedKt = hudFloat(speed * kKtPerMs);
+    const float yellow[4] = {1, 1, 0, 1};
+    addText(f, kGreen, 10, 55, 1, 1.0f, 1.0f, "MODE %d ,  %4.1f(ft/s) %4.1f(mile/h)", sim.times.seqMode,
+            hudFloat(speed * kFtPerM), hudFloat(speed * kMphPerMs));
+    addText(f, yellow, 320, 55, 1, 1.0f, 1.0f, "Parachute_Deploy:%3.2fsec ", hudFloat(sim.times.tMainFire));
+}
+
+}  // namespace
+
 void buildHudFrame(const HudInputs& in, AtmosphereReadout& readout, HudFrame& f) {
     f.count = 0;
     f.clockItem = -1;
@@ -146,49 +192,7 @@ void buildHudFrame(const HudInputs& in, AtmosphereReadout& readout, HudFrame& f)
     addBox(f, HudItem::Fill, cameraBox, 570, 600 - 60, 760, 600 - 20);
     addText(f, kGreen, 570, 20, 1, 1.0f, 1.0f, "%s", cameraModeName(in.cameraMode, in.watchFollow));
 
-    if (paused) {
-        const float glow[4] = {1, 1, 1, 0.2f};
-        const float banner[4] = {0.513f, 0.635f, 0, 0.8f};
-        const int style = in.pausedStyle == 1 ? 1 : 0;
-        addText(f, glow, 320, 300, style, 3.0f, 3.0f, "PAUSED");
-        addText(f, banner, 322, 298, style, 3.0f, 3.0f, "PAUSED");
-    }
-
-    // The comparison with the ghost, on a band of its own over the lower one.
-    if (running && in.runSummary && in.ghostSummary) {
-        addBox(f, HudItem::Shade, kShade, 0, 499, 800, 520);
-        HudItem* item = nextItem(f);
-        if (item) {
-            const float violet[4] = {0.85f, 0.75f, 1.0f, 1};
-            setColour(*item, violet);
-            item->x = 45, item->y = 84, item->style = 0;
-            item->scaleX = 0.8f, item->scaleY = 0.9f;
-            formatRunComparison(*in.runSummary, *in.ghostSummary, item->text, sizeof item->text);
-        }
-    }
-
-    if (running && clock.msIndex > 0 && !in.landed) {
-        const double* a;
-        const double* v;
-        TrajectorySample sample;
-        if (clocks.seatTime > sim.times.tMainFire + 10.0 && sim.descent.active) {
-            for (int k = 0; k < 3; ++k) {
-                sample.a[k] = sim.descent.a[k];
-                sample.v[k] = sim.descent.v[k];
-            }
-            a = sample.a;
-            v = sample.v;
-        } else {
-            sample = trajectorySample(*sim.trajectory, clock.msIndex);
-            a = sample.a;
-            v = sample.v;
-        }
-        const double speed = length3(v);
-        f.gaugeValuesSet = true;
-        f.pilotLoadG = hudFloat(length3(a) / kGravity);
-        f.shownSpeedKt = hudFloat(speed * kKtPerMs);
-        addText(f, kGreen, 10, 55, 1, 1.0f, 1.0f, "MODE %d ,  %4.1f(ft/s) %4.1f(mile/h)", sim.times.seqMode,
-                hudFloat(speed * kFtPerM), hudFloat(speed * kMphPerMs));
-        addText(f, yellow, 320, 55, 1, 1.0f, 1.0f, "Parachute_Deploy:%3.2fsec ", hudFloat(sim.times.tMainFire));
-    }
+    if (paused) addPausedBanner(f, in.pausedStyle);
+    if (running && in.runSummary && in.ghostSummary) addGhostComparison(f, *in.runSummary, *in.ghostSummary);
+    if (running && clock.msIndex > 0 && !in.landed) addFlightLine(f, sim, clock.msIndex);
 }
